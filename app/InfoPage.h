@@ -1,0 +1,13 @@
+#pragma once
+#include "toolkit/Button.h"
+#include "toolkit/Dialog.h"
+
+// The first page: program icon, name, version and the help button.
+class TInfoPage : public TDialog {
+ public:
+  explicit TInfoPage(HWND pageControl);
+
+  TLabel Label9;   // "Velmora Version " and the version
+  TLabel Label10;  // "Besuchen Sie uns im Internet:"
+  TButton HelpBtn;
+};

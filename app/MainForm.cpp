@@ -1,0 +1,178 @@
+#include "app/MainForm.h"
+
+#include <objbase.h>
+
+#include "app/BackupCopy.h"
+#include "res/resource.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+constexpr char kWindowClass[] = "TMainForm";
+constexpr int kClientWidth = 622;
+constexpr int kClientHeight = 413;
+
+struct TPageTab {
+  const char* caption;
+  int image;
+};
+
+// The thirteen pages in tab order; the index is also the page's number.
+constexpr TPageTab kPageTabs[] = {
+    {"Info", 0},         {"Registry", 1},     {"Autostart", 2},    {"Win.ini", 3},      {"System.ini", 3},
+    {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4}, {"Autoexec.bat", 4}, {"Config.sys", 5},
+    {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7},
+};
+constexpr int kInfoPage = 0;
+constexpr int kRegistryPage = 1;
+
+void RegisterWindowClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefWindowProcA;  // replaced per window once its object is known
+  wc.hInstance = Application().Instance();
+  wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_VELMORA));
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kWindowClass;
+  registered = RegisterClassA(&wc) != 0;
+}
+
+}  // namespace
+
+TMainForm::TMainForm()
+    : PCImageList({IDI_TAB_INFO, IDI_TAB_REGISTRY, IDI_TAB_AUTOSTART, IDI_TAB_INI, IDI_TAB_BATCH, IDI_TAB_SYS,
+                   IDI_TAB_BACKUP, IDI_TAB_RESTART}) {
+  CreateWindowFrame();
+  CreatePages();
+  FormCreate();
+}
+
+TMainForm::~TMainForm() {
+  if (handle_) DestroyWindow(handle_);
+  if (font_) DeleteObject(font_);
+}
+
+void TMainForm::CreateWindowFrame() {
+  RegisterWindowClass();
+  DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | DS_MODALFRAME;
+  DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  handle_ = CreateWindowExA(exStyle, kWindowClass, "Velmora", style, left, top, width, height, Application().Handle(),
+                            nullptr, Application().Instance(), nullptr);
+  SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+  HDC screen = GetDC(nullptr);
+  font_ = CreateFontA(-MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                      "MS Sans Serif");
+  ReleaseDC(nullptr, screen);
+}
+
+void TMainForm::CreatePages() {
+  AutoStartPageControl = std::make_unique<TPageControl>(handle_, IDC_PAGECONTROL, font_, PCImageList.Handle());
+  HWND pages = AutoStartPageControl->Handle();
+  Info = std::make_unique<TInfoPage>(pages);
+  WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
+                                           Unsaved.Flag(TPageFlag::Registry));
+  Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->SaveRegBtnClick(); });
+  for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i) {
+    HWND sheet = nullptr;
+    if (i == kInfoPage) sheet = Info->Handle();
+    else if (i == kRegistryPage) sheet = WinReg->Handle();
+    else sheet = emptyPages_.emplace_back(std::make_unique<TDialog>(pages, IDD_EMPTY_PAGE))->Handle();
+    AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheet);
+  }
+  AutoStartPageControl->LayoutPages();
+}
+
+void TMainForm::FormCreate() {
+  CoInitialize(nullptr);
+  ExtendSystemMenus();
+  BackupsEnabled = true;
+  ShowBackupsSwitch();
+  Application().OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
+  WinReg->CurrentRegKey.clear();
+  WinReg->LoadRegKey(WinReg->HKLMRunBtn.Hint());
+  Unsaved.ClearAll();
+  AutoStartPageControl->SetActivePageIndex(kInfoPage);
+}
+
+void TMainForm::FormDestroy() {
+  WinReg->ClearRegView();
+  CoUninitialize();
+  Application().OnMessage = nullptr;
+  if (Application().MainForm == handle_) PostQuitMessage(0);
+}
+
+std::vector<HMENU> TMainForm::SystemMenus() const {
+  return {GetSystemMenu(handle_, FALSE), GetSystemMenu(Application().Handle(), FALSE)};
+}
+
+void TMainForm::ExtendSystemMenus() {
+  for (HMENU menu : SystemMenus()) {
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kBackupsCommand, "&Backups erstellen");
+  }
+}
+
+void TMainForm::ShowBackupsSwitch() {
+  for (HMENU menu : SystemMenus())
+    CheckMenuItem(menu, kBackupsCommand, MF_BYCOMMAND | (BackupsEnabled ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TMainForm::AppMessage(MSG& msg, bool& /*handled*/) {
+  if (msg.message != WM_SYSCOMMAND || msg.wParam != kBackupsCommand) return;
+  BackupsEnabled = !BackupsEnabled;
+  ShowBackupsSwitch();
+}
+
+void TMainForm::MakeBackupCopy(const std::string& fileName) {
+  if (BackupsEnabled) CopyToBackup(fileName);
+}
+
+void TMainForm::FormCloseQuery(bool& /*canClose*/) { Unsaved.AskToSave(); }
+
+void TMainForm::Show() {
+  ShowWindow(handle_, SW_SHOW);
+  UpdateWindow(handle_);
+}
+
+void TMainForm::Close() { SendMessageA(handle_, WM_CLOSE, 0, 0); }
+
+LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_NOTIFY:
+      AutoStartPageControl->Notify(*reinterpret_cast<NMHDR*>(lParam));
+      return 0;
+    case WM_CLOSE: {
+      bool canClose = true;
+      FormCloseQuery(canClose);
+      DestroyWindow(handle_);
+      return 0;
+    }
+    case WM_SYSCOMMAND:
+      // The taskbar button belongs to the application window: it minimises.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm == handle_)
+        return SendMessageA(Application().Handle(), WM_SYSCOMMAND, wParam, lParam);
+      break;
+    case WM_DESTROY:
+      FormDestroy();
+      return 0;
+  }
+  return DefWindowProcA(handle_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TMainForm::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    self->handle_ = nullptr;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+  }
+  return self->HandleMessage(msg, wParam, lParam);
+}

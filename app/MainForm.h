@@ -1,0 +1,65 @@
+#pragma once
+// The main window: thirteen tab pages, the backups switch of the system
+// menus, the start-up sequence and the questions asked on closing.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/InfoPage.h"
+#include "app/UnsavedChanges.h"
+#include "registry/RegistryPage.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/PageControl.h"
+
+class TMainForm {
+ public:
+  // The command of "&Backups erstellen" in both system menus.
+  static constexpr UINT kBackupsCommand = 9999;
+
+  // Makes the window, hidden, and runs the start-up sequence.
+  TMainForm();
+  ~TMainForm();
+  TMainForm(const TMainForm&) = delete;
+  TMainForm& operator=(const TMainForm&) = delete;
+
+  HWND Handle() const { return handle_; }
+  void Show();
+  // What the close box does: the close question, then the window goes.
+  void Close();
+
+  void FormCloseQuery(bool& canClose);
+  // Copies a text file to "<name>.VLM" before a page overwrites it, while
+  // the backups switch is on.
+  void MakeBackupCopy(const std::string& fileName);
+  void AppMessage(MSG& msg, bool& handled);
+
+  bool BackupsEnabled = true;
+  TUnsavedChanges Unsaved;
+
+  TImageList PCImageList;
+  std::unique_ptr<TPageControl> AutoStartPageControl;
+  std::unique_ptr<TInfoPage> Info;
+  std::unique_ptr<TRegistryPage> WinReg;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  void CreateWindowFrame();
+  void CreatePages();
+  void FormCreate();
+  void FormDestroy();
+  // Both system menus: the window's own, then the application window's.
+  std::vector<HMENU> SystemMenus() const;
+  void ExtendSystemMenus();
+  void ShowBackupsSwitch();
+
+  HWND handle_ = nullptr;
+  HFONT font_ = nullptr;
+  // Tab sheets of the pages that are still to come.
+  std::vector<std::unique_ptr<TDialog>> emptyPages_;
+};

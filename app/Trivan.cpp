@@ -1,0 +1,17 @@
+// Program entry: the application object, the main window, the message loop.
+#include <windows.h>
+
+#include "app/MainForm.h"
+#include "toolkit/Application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TApplication& application = Application();
+  application.Initialize(true);
+  application.SetTitle("Velmora");
+  application.HelpFile = "Trivan.hlp";
+  TMainForm mainForm;
+  application.MainForm = mainForm.Handle();
+  mainForm.Show();
+  application.Run();
+  return 0;
+}

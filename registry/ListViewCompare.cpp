@@ -1,0 +1,17 @@
+#include "registry/ListViewCompare.h"
+
+#include <windows.h>
+
+int ListViewCompare(const TListRow& row1, const TListRow& row2, int code) {
+  if (code == kSortNameUp) return lstrcmpA(row1.caption.c_str(), row2.caption.c_str());
+  if (code < kSortValueUp) return -lstrcmpA(row1.caption.c_str(), row2.caption.c_str());
+  if (code == kSortValueUp) return lstrcmpA(row1.subItem.c_str(), row2.subItem.c_str());
+  return -lstrcmpA(row1.subItem.c_str(), row2.subItem.c_str());
+}
+
+void SortByColumnClick(TListView& list, int column) {
+  bool ascending = list.Tag == 0;
+  int code = column == 0 ? (ascending ? kSortNameUp : kSortNameDown) : (ascending ? kSortValueUp : kSortValueDown);
+  list.Sort([code](const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, code); });
+  list.Tag = 1 - list.Tag;
+}

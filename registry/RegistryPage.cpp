@@ -1,0 +1,142 @@
+#include "registry/RegistryPage.h"
+
+#include <commctrl.h>
+
+#include "registry/ListViewCompare.h"
+#include "registry/RunKeyPath.h"
+#include "res/resource.h"
+#include "support/RunKeyValues.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+constexpr int kKeyButtonGroup = 1;
+
+int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
+
+TModalResult Ask(const std::string& question) {
+  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo);
+}
+
+}  // namespace
+
+TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, HIMAGELIST images, bool& regChanged)
+    : TDialog(pageControlHandle, IDD_WINREG),
+      Label1(*this, IDC_REG_LABEL1),
+      HKLMRunBtn(*this, IDC_HKLMRUNBTN),
+      HKCURunBtn(*this, IDC_HKCURUNBTN),
+      HKLMRunServicesBtn(*this, IDC_HKLMRUNSERVICESBTN),
+      HKLMRunOnceBtn(*this, IDC_HKLMRUNONCEBTN),
+      HKCURunOnceBtn(*this, IDC_HKCURUNONCEBTN),
+      HKLMRunServicesOnceBtn(*this, IDC_HKLMRUNSERVICESONCEBTN),
+      RegView(*this, IDC_REGVIEW),
+      AddRegBtn(*this, IDC_ADDREGBTN),
+      EditRegBtn(*this, IDC_EDITREGBTN),
+      RemoveRegBtn(*this, IDC_REMOVEREGBTN),
+      RegExportBtn(*this, IDC_REGEXPORTBTN),
+      RegCheckBtn(*this, IDC_REGCHECKBTN),
+      SaveRegBtn(*this, IDC_SAVEREGBTN),
+      RegRefreshBtn(*this, IDC_REGREFRESHBTN),
+      RegChanged(regChanged),
+      AutoStartPageControl(pageControl) {
+  const std::string keys = "Software\\Microsoft\\Windows\\CurrentVersion\\";
+  const std::pair<TSpeedButton*, std::string> keyButtons[] = {
+      {&HKLMRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Run"},
+      {&HKCURunBtn, "HKEY_CURRENT_USER\\" + keys + "Run"},
+      {&HKLMRunServicesBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServices"},
+      {&HKLMRunOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunOnce"},
+      {&HKCURunOnceBtn, "HKEY_CURRENT_USER\\" + keys + "RunOnce"},
+      {&HKLMRunServicesOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServicesOnce"},
+  };
+  for (auto& [button, keyPath] : keyButtons) {
+    button->SetHint(keyPath);
+    button->GroupIndex = kKeyButtonGroup;
+    button->OnClick = [this, button = button] { RegistryReadBtnClick(*button); };
+  }
+  HKLMRunBtn.SetDown(true);
+
+  AddRegBtn.SetHint("Eintrag hinzufügen");
+  EditRegBtn.SetHint("Eintrag ändern");
+  RemoveRegBtn.SetHint("Eintrag entfernen");
+  RegExportBtn.SetHint("Exportiert die Einträge \r\nin eine Reg-Datei");
+
+  ListView_SetExtendedListViewStyle(RegView.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
+                                                          LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+  RegView.AddColumn("Zeichenkette", 160);
+  RegView.AddColumn("Wert", 300);
+  RegView.SetSmallImages(images);
+  RegView.SetCaptionOrder(CompareNames);
+  ConnectHandlers();
+}
+
+void TRegistryPage::ConnectHandlers() {
+  RegView.OnChange = [this] { RegViewChange(); };
+  RegView.OnExit = [this] { RegViewExit(); };
+  RegView.OnEditing = [this](int, bool& allowEdit) { RegViewEditing(allowEdit); };
+  RegView.OnColumnClick = [this](int column) { RegViewColumnClick(column); };
+  SaveRegBtn.OnClick = [this] { SaveRegBtnClick(); };
+  RegRefreshBtn.OnClick = [this] { RegRefreshBtnClick(); };
+}
+
+void TRegistryPage::ClearRegView() { RegView.Clear(); }
+
+void TRegistryPage::LoadRegKey(const std::string& keyPath) {
+  TPageControlBusy busy(AutoStartPageControl);
+  RegChanged = false;
+  ClearRegView();
+  TRunKeyPath key = ResolveRunKeyPath(keyPath);
+  CurrentRegKey = keyPath;
+  TValueList values;
+  ReadKeyValues(key.root, key.subKey, values);
+  std::vector<TListRow> rows;
+  for (const TRunValue& value : values) rows.push_back({value.name, value.data, kRowImage, value.type});
+  RegView.SetRows(std::move(rows));
+  UpdateListButtons();
+}
+
+void TRegistryPage::RegistryReadBtnClick(TSpeedButton& sender) {
+  const std::string keyPath = sender.Hint();
+  if (keyPath == CurrentRegKey) return;
+  if (RegChanged && Ask("Änderungen in die Windows-Registrierung Schlüssel " + CurrentRegKey + " speichern?") ==
+                        TModalResult::Yes)
+    SaveRegBtnClick();
+  LoadRegKey(keyPath);
+}
+
+void TRegistryPage::RegRefreshBtnClick() {
+  if (RegChanged && Ask("Änderungen für " + CurrentRegKey + " verwerfen?") != TModalResult::Yes) return;
+  LoadRegKey(CurrentRegKey);
+}
+
+void TRegistryPage::SaveRegBtnClick() {
+  TPageControlBusy busy(AutoStartPageControl);
+  TValueList values;
+  for (int i = 0; i < RegView.Count(); ++i) {
+    TListRow row = RegView.Row(i);
+    values.push_back({row.caption, row.subItem, static_cast<DWORD>(row.data)});
+  }
+  TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
+  WriteKeyValues(key.root, key.subKey, values);
+  Interaction().MessageDlg("Speicherung abgeschlossen!", TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  RegChanged = false;
+}
+
+void TRegistryPage::RegViewChange() {
+  bool selected = RegView.SelectedIndex() >= 0;
+  EditRegBtn.SetEnabled(selected);
+  RemoveRegBtn.SetEnabled(selected);
+}
+
+void TRegistryPage::RegViewExit() {
+  EditRegBtn.SetEnabled(false);
+  RemoveRegBtn.SetEnabled(false);
+}
+
+void TRegistryPage::RegViewEditing(bool& allowEdit) { allowEdit = false; }
+
+void TRegistryPage::RegViewColumnClick(int column) { SortByColumnClick(RegView, column); }
+
+void TRegistryPage::UpdateListButtons() {
+  RegExportBtn.SetEnabled(RegView.Count() > 0);
+  RegCheckBtn.SetEnabled(RegExportBtn.Enabled());
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The "Registry" page: the values of one of the six Run-type keys as a list of
+// name and command line, edited in memory and written back on demand.
+
+#include <string>
+
+#include "toolkit/Button.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/ListView.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/SpeedButton.h"
+
+class TRegistryPage : public TDialog {
+ public:
+  // The picture of every row: that of the page's tab.
+  static constexpr int kRowImage = 1;
+
+  TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, HIMAGELIST images, bool& regChanged);
+
+  TLabel Label1;
+  TSpeedButton HKLMRunBtn, HKCURunBtn, HKLMRunServicesBtn, HKLMRunOnceBtn, HKCURunOnceBtn, HKLMRunServicesOnceBtn;
+  TListView RegView;
+  TSpeedButton AddRegBtn, EditRegBtn, RemoveRegBtn, RegExportBtn;
+  TButton RegCheckBtn, SaveRegBtn, RegRefreshBtn;
+
+  // The full path of the key shown, for example
+  // "HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run".
+  std::string CurrentRegKey;
+  bool& RegChanged;
+
+  void LoadRegKey(const std::string& keyPath);
+  void ClearRegView();
+
+  void RegistryReadBtnClick(TSpeedButton& sender);
+  void RegRefreshBtnClick();
+  void SaveRegBtnClick();
+
+  void RegViewChange();
+  void RegViewExit();
+  void RegViewEditing(bool& allowEdit);
+  void RegViewColumnClick(int column);
+
+ private:
+  void ConnectHandlers();
+  // Export and Check need rows; applied after every load, add and remove.
+  void UpdateListButtons();
+
+  TPageControl& AutoStartPageControl;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// Resource and control identifiers, one block per window and page.
+
+// Icons: the program icon first, so that Windows shows it for the file.
+#define IDI_VELMORA 1
+#define IDI_TAB_INFO 10
+#define IDI_TAB_REGISTRY 11
+#define IDI_TAB_AUTOSTART 12
+#define IDI_TAB_INI 13
+#define IDI_TAB_BATCH 14
+#define IDI_TAB_SYS 15
+#define IDI_TAB_BACKUP 16
+#define IDI_TAB_RESTART 17
+
+// Main window
+#define IDC_PAGECONTROL 50
+
+// Tab sheets, in tab order; pages still to come use the empty sheet.
+#define IDD_INFO 100
+#define IDD_WINREG 101
+#define IDD_EMPTY_PAGE 199
+
+// Info page
+#define IDC_INFO_IMAGE 1000
+#define IDC_INFO_NAME 1001
+#define IDC_LABEL9 1002
+#define IDC_LABEL10 1003
+#define IDC_HELPBTN 1004
+
+// Registry page
+#define IDC_REG_LABEL1 1100
+#define IDC_HKLMRUNBTN 1101
+#define IDC_HKCURUNBTN 1102
+#define IDC_HKLMRUNSERVICESBTN 1103
+#define IDC_HKLMRUNONCEBTN 1104
+#define IDC_HKCURUNONCEBTN 1105
+#define IDC_HKLMRUNSERVICESONCEBTN 1106
+#define IDC_REGVIEW 1107
+#define IDC_ADDREGBTN 1108
+#define IDC_EDITREGBTN 1109
+#define IDC_REMOVEREGBTN 1110
+#define IDC_REGEXPORTBTN 1111
+#define IDC_REGCHECKBTN 1112
+#define IDC_SAVEREGBTN 1113
+#define IDC_REGREFRESHBTN 1114

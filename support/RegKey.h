@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// An open registry key, closed when it goes out of scope. Opening never
+// creates the key.
+class TRegKey {
+ public:
+  TRegKey(HKEY root, const std::string& subKey, REGSAM access) {
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
+  }
+  ~TRegKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  TRegKey(const TRegKey&) = delete;
+  TRegKey& operator=(const TRegKey&) = delete;
+
+  explicit operator bool() const { return key_ != nullptr; }
+  HKEY Handle() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};

@@ -1,0 +1,74 @@
+#include "tests/FakeInteraction.h"
+
+#include "toolkit/Dialog.h"
+
+namespace {
+
+const char* TypeName(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::Warning: return "warning";
+    case TMsgDlgType::Error: return "error";
+    case TMsgDlgType::Information: return "information";
+    case TMsgDlgType::Confirmation: return "confirmation";
+  }
+  return "?";
+}
+
+TShownMessage Make(TMsgDlgType type, const std::string& text, TMsgDlgButtons buttons) {
+  return {type, text, buttons, MsgDlgTitle(type)};
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const TShownMessage& message) {
+  return out << TypeName(message.type) << " \"" << message.title << "\" ["
+             << (message.buttons == TMsgDlgButtons::YesNo ? "&Ja/&Nein" : "OK") << "]: \"" << message.text << "\"";
+}
+
+TShownMessage Question(const std::string& text) { return Make(TMsgDlgType::Confirmation, text, TMsgDlgButtons::YesNo); }
+TShownMessage Info(const std::string& text) { return Make(TMsgDlgType::Information, text, TMsgDlgButtons::Ok); }
+TShownMessage Error(const std::string& text) { return Make(TMsgDlgType::Error, text, TMsgDlgButtons::Ok); }
+TShownMessage Warning(const std::string& text) { return Make(TMsgDlgType::Warning, text, TMsgDlgButtons::Ok); }
+
+TModalResult TFakeInteraction::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+  shown_.push_back(Make(type, text, buttons));
+  if (buttons == TMsgDlgButtons::Ok) return TModalResult::Ok;
+  if (answers_.empty()) {
+    ADD_FAILURE() << "unexpected question: " << shown_.back();
+    return TModalResult::No;
+  }
+  TModalResult answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+TModalResult TFakeInteraction::ShowModal(TDialog& dialog) {
+  if (modalScripts_.empty()) {
+    ADD_FAILURE() << "unexpected dialog: " << dialog.Caption();
+    return TModalResult::Cancel;
+  }
+  auto script = std::move(modalScripts_.front());
+  modalScripts_.pop_front();
+  return script(dialog);
+}
+
+bool TFakeInteraction::NextFile(const TFileDialogSpec& spec, std::string& fileName) {
+  fileDialogs_.push_back(spec);
+  if (fileChoices_.empty()) {
+    ADD_FAILURE() << "unexpected file dialog";
+    return false;
+  }
+  std::optional<std::string> choice = fileChoices_.front();
+  fileChoices_.pop_front();
+  if (!choice) return false;
+  fileName = *choice;
+  return true;
+}
+
+bool TFakeInteraction::OpenFile(const TFileDialogSpec& spec, std::string& fileName) { return NextFile(spec, fileName); }
+bool TFakeInteraction::SaveFile(const TFileDialogSpec& spec, std::string& fileName) { return NextFile(spec, fileName); }
+
+void ExpectShown(const TFakeInteraction& fake, const std::vector<TShownMessage>& expected, std::source_location where) {
+  testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()), "messages shown");
+  EXPECT_EQ(fake.Shown(), expected);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The test bench's stand-in for every modal interaction: it answers from a
+// script, in order, and records everything that was shown.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <source_location>
+#include <string>
+#include <vector>
+
+#include "toolkit/Interaction.h"
+
+struct TShownMessage {
+  TMsgDlgType type;
+  std::string text;
+  TMsgDlgButtons buttons;
+  std::string title;  // filled in from the type when recorded
+
+  bool operator==(const TShownMessage& other) const {
+    return type == other.type && text == other.text && buttons == other.buttons && title == other.title;
+  }
+};
+std::ostream& operator<<(std::ostream& out, const TShownMessage& message);
+
+// Shorthands for expected messages.
+TShownMessage Question(const std::string& text);
+TShownMessage Info(const std::string& text);
+TShownMessage Error(const std::string& text);
+TShownMessage Warning(const std::string& text);
+
+class TFakeInteraction : public TInteraction {
+ public:
+  TFakeInteraction() { SetInteraction(this); }
+  ~TFakeInteraction() override { SetInteraction(nullptr); }
+
+  // Answers to the coming Yes/No questions, in order.
+  void Answer(std::initializer_list<TModalResult> answers) { answers_.insert(answers_.end(), answers); }
+  // What the coming modal dialogs do: each acts on its dialog and returns its result.
+  void OnModal(std::function<TModalResult(TDialog&)> script) { modalScripts_.push_back(std::move(script)); }
+  // The coming file dialogs' choices; nullopt cancels.
+  void ChooseFile(std::optional<std::string> fileName) { fileChoices_.push_back(std::move(fileName)); }
+
+  const std::vector<TShownMessage>& Shown() const { return shown_; }
+  const std::vector<TFileDialogSpec>& FileDialogs() const { return fileDialogs_; }
+  void ClearShown() { shown_.clear(); }
+
+  TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
+  TModalResult ShowModal(TDialog& dialog) override;
+  bool OpenFile(const TFileDialogSpec& spec, std::string& fileName) override;
+  bool SaveFile(const TFileDialogSpec& spec, std::string& fileName) override;
+
+ private:
+  bool NextFile(const TFileDialogSpec& spec, std::string& fileName);
+
+  std::deque<TModalResult> answers_;
+  std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
+  std::deque<std::optional<std::string>> fileChoices_;
+  std::vector<TShownMessage> shown_;
+  std::vector<TFileDialogSpec> fileDialogs_;
+};
+
+// Expects exactly these messages, in this order; a failure names the caller's line.
+void ExpectShown(const TFakeInteraction& fake, const std::vector<TShownMessage>& expected,
+                 std::source_location where = std::source_location::current());

@@ -1,0 +1,204 @@
+// The main window: pages, start-up state, the backups switch, the backup copy
+// and the questions asked on closing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/BackupCopy.h"
+#include "app/MainForm.h"
+#include "tests/FakeInteraction.h"
+#include "tests/RegistrySandbox.h"
+#include "tests/ScratchFolder.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+class MainFormTest : public testing::Test {
+ protected:
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  TMainForm form;
+
+  UINT MenuState(HMENU menu) { return GetMenuState(menu, TMainForm::kBackupsCommand, MF_BYCOMMAND); }
+  std::string MenuText(HMENU menu) {
+    char text[64] = {};
+    GetMenuStringA(menu, TMainForm::kBackupsCommand, text, sizeof text, MF_BYCOMMAND);
+    return text;
+  }
+  HMENU WindowMenu() { return GetSystemMenu(form.Handle(), FALSE); }
+  HMENU ApplicationMenu() { return GetSystemMenu(Application().Handle(), FALSE); }
+
+  // As the system menu does it: the command is posted, then the loop runs.
+  void ChooseBackupsItem(HWND from) {
+    PostMessageA(from, WM_SYSCOMMAND, TMainForm::kBackupsCommand, 0);
+    Application().ProcessMessages();
+  }
+};
+
+TEST_F(MainFormTest, HasThirteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) {
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"Info", 0},          {"Registry", 1},     {"Autostart", 2},    {"Win.ini", 3},
+      {"System.ini", 3},    {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4},
+      {"Autoexec.bat", 4},  {"Config.sys", 5},   {"msdos.sys", 5},    {"Sich./Wiederh.", 6},
+      {"Neustart", 7}};
+  TPageControl& pages = *form.AutoStartPageControl;
+  ASSERT_EQ(pages.PageCount(), 13);
+  for (int i = 0; i < 13; ++i) {
+    EXPECT_EQ(pages.PageCaption(i), expected[i].first) << "page " << i;
+    EXPECT_EQ(pages.PageImage(i), expected[i].second) << "page " << i;
+  }
+  EXPECT_EQ(form.PCImageList.Count(), 8);
+  EXPECT_EQ(pages.ActivePageIndex(), 0);
+  EXPECT_TRUE(IsWindowVisible(form.Info->Handle()) || !IsWindowVisible(form.Handle()));
+  EXPECT_TRUE(GetWindowLongA(form.Info->Handle(), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_FALSE(GetWindowLongA(form.WinReg->Handle(), GWL_STYLE) & WS_VISIBLE);
+}
+
+TEST_F(MainFormTest, WindowHasItsCaptionClientSizeAndInfoPageTexts) {
+  char caption[64] = {};
+  GetWindowTextA(form.Handle(), caption, sizeof caption);
+  EXPECT_STREQ(caption, "Velmora");
+  RECT client;
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 622);
+  EXPECT_EQ(client.bottom, 413);
+  EXPECT_EQ(form.Info->Label9.Text().rfind("Velmora Version ", 0), 0u);
+  EXPECT_GT(form.Info->Label9.Text().size(), std::string("Velmora Version ").size());
+  EXPECT_EQ(form.Info->Label10.Text(), "Besuchen Sie uns im Internet:");
+  EXPECT_EQ(form.Info->HelpBtn.Text(), "Hilfe");
+}
+
+TEST_F(MainFormTest, StartsWithRunOfTheMachineShownAndEveryFlagClear) {
+  EXPECT_EQ(form.WinReg->CurrentRegKey, "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+  EXPECT_TRUE(form.WinReg->HKLMRunBtn.Down());
+  EXPECT_TRUE(form.AutoStartPageControl->Enabled());
+  EXPECT_TRUE(form.BackupsEnabled);
+  form.Close();
+  ExpectShown(dialogs, {});  // an untouched window closes without a question
+  EXPECT_EQ(form.Handle(), nullptr);
+}
+
+TEST_F(MainFormTest, BackupsItemStandsCheckedInBothSystemMenus) {
+  for (HMENU menu : {WindowMenu(), ApplicationMenu()}) {
+    EXPECT_EQ(MenuText(menu), "&Backups erstellen");
+    EXPECT_TRUE(MenuState(menu) & MF_CHECKED);
+    int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), TMainForm::kBackupsCommand);
+    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+  }
+}
+
+TEST_F(MainFormTest, BackupsItemTogglesTheSwitchFromEitherMenu) {
+  ChooseBackupsItem(form.Handle());
+  EXPECT_FALSE(form.BackupsEnabled);
+  EXPECT_FALSE(MenuState(WindowMenu()) & MF_CHECKED);
+  EXPECT_FALSE(MenuState(ApplicationMenu()) & MF_CHECKED);
+
+  ChooseBackupsItem(Application().Handle());
+  EXPECT_TRUE(form.BackupsEnabled);
+  EXPECT_TRUE(MenuState(WindowMenu()) & MF_CHECKED);
+  EXPECT_TRUE(MenuState(ApplicationMenu()) & MF_CHECKED);
+
+  PostMessageA(form.Handle(), WM_SYSCOMMAND, 9998, 0);  // another command passes untouched
+  Application().ProcessMessages();
+  EXPECT_TRUE(form.BackupsEnabled);
+}
+
+TEST_F(MainFormTest, CloseAsksOnlyAboutSetFlagsInTableOrderAndSavesOnYesAtOnce) {
+  std::vector<std::string> events;
+  const TPageFlag all[] = {TPageFlag::Registry, TPageFlag::WinIni,   TPageFlag::SystemIni,
+                           TPageFlag::ControlIni, TPageFlag::Winstart, TPageFlag::Dosstart,
+                           TPageFlag::Autoexec, TPageFlag::Config,   TPageFlag::Msdos};
+  for (TPageFlag flag : all) {
+    int number = static_cast<int>(flag);
+    form.Unsaved.SetSaveHandler(flag, [&, number] {
+      events.push_back("save " + std::to_string(number) + " after " + std::to_string(dialogs.Shown().size()));
+    });
+    form.Unsaved.Flag(flag) = true;
+  }
+  dialogs.Answer({TModalResult::Yes, TModalResult::No, TModalResult::Yes, TModalResult::No, TModalResult::No,
+                  TModalResult::Yes, TModalResult::No, TModalResult::No, TModalResult::Yes});
+  form.Close();
+  ExpectShown(dialogs, {Question("Änderungen in die Windows-Registrierung speichern?"),
+                        Question("Änderungen in Win.ini speichern?"), Question("Änderungen in System.ini speichern?"),
+                        Question("Änderungen in Control.ini speichern?"),
+                        Question("Änderungen in Winstart.bat speichern?"),
+                        Question("Änderungen in Dosstart.bat speichern?"),
+                        Question("Änderungen in Autoexec.bat speichern?"),
+                        Question("Änderungen in Config.sys speichern?"), Question("Änderungen in msdos.sys speichern?")});
+  EXPECT_EQ(events, (std::vector<std::string>{"save 0 after 1", "save 2 after 3", "save 5 after 6", "save 8 after 9"}));
+  EXPECT_EQ(form.Handle(), nullptr);  // no answer keeps the window open
+}
+
+TEST_F(MainFormTest, CloseWithThreePagesChangedAsksThreeQuestionsAndNoSavesNothing) {
+  int saves = 0;
+  for (TPageFlag flag : {TPageFlag::Registry, TPageFlag::SystemIni, TPageFlag::Msdos}) {
+    form.Unsaved.Flag(flag) = true;
+    form.Unsaved.SetSaveHandler(flag, [&] { ++saves; });
+  }
+  dialogs.Answer({TModalResult::No, TModalResult::No, TModalResult::No});
+  bool canClose = true;
+  form.FormCloseQuery(canClose);
+  EXPECT_TRUE(canClose);
+  ExpectShown(dialogs, {Question("Änderungen in die Windows-Registrierung speichern?"),
+                        Question("Änderungen in System.ini speichern?"), Question("Änderungen in msdos.sys speichern?")});
+  EXPECT_EQ(saves, 0);
+}
+
+class BackupCopyTest : public MainFormTest {
+ protected:
+  TScratchFolder folder{"backup-copy"};
+};
+
+TEST(BackupCopyName, ReplacesTheExtensionOfTheFileNameOnly) {
+  EXPECT_EQ(BackupCopyName("C:\\WINDOWS\\Win.ini"), "C:\\WINDOWS\\Win.VLM");
+  EXPECT_EQ(BackupCopyName("C:\\Autoexec.bat"), "C:\\Autoexec.VLM");
+  EXPECT_EQ(BackupCopyName("C:\\WINDOWS\\WINSTART"), "C:\\WINDOWS\\WINSTART.VLM");
+  EXPECT_EQ(BackupCopyName("C:\\Ordner.alt\\CONFIG"), "C:\\Ordner.alt\\CONFIG.VLM");
+  EXPECT_EQ(BackupCopyName("C:\\a.b.sys"), "C:\\a.b.VLM");
+}
+
+TEST_F(BackupCopyTest, CopiesTheFileAndEachNewCopyReplacesTheLast) {
+  std::string file = folder.File("Win.ini");
+  WriteFileBytes(file, "erste Fassung");
+  form.MakeBackupCopy(file);
+  WriteFileBytes(file, "zweite Fassung");
+  form.MakeBackupCopy(file);
+  EXPECT_EQ(ReadFileBytes(folder.File("Win.VLM")), "zweite Fassung");
+}
+
+TEST_F(BackupCopyTest, AnExistingReadOnlyCopyIsOverwrittenAndKeepsItsAttributes) {
+  std::string file = folder.File("Config.sys"), copy = folder.File("Config.VLM");
+  WriteFileBytes(file, "DEVICE=HIMEM.SYS");
+  WriteFileBytes(copy, "alt");
+  SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_SYSTEM);
+  const DWORD copyAttributes = GetFileAttributesA(copy.c_str());
+  ASSERT_EQ(copyAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+            static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  form.MakeBackupCopy(file);
+  EXPECT_EQ(ReadFileBytes(copy), "DEVICE=HIMEM.SYS");
+  EXPECT_EQ(GetFileAttributesA(copy.c_str()), copyAttributes);
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(BackupCopyTest, NothingWhenTheSwitchIsOffOrTheFileIsMissing) {
+  std::string file = folder.File("System.ini");
+  WriteFileBytes(file, "[boot]");
+  ChooseBackupsItem(form.Handle());
+  form.MakeBackupCopy(file);
+  EXPECT_EQ(GetFileAttributesA(folder.File("System.VLM").c_str()), INVALID_FILE_ATTRIBUTES);
+
+  ChooseBackupsItem(form.Handle());
+  form.MakeBackupCopy(folder.File("Winstart.bat"));
+  EXPECT_EQ(GetFileAttributesA(folder.File("Winstart.VLM").c_str()), INVALID_FILE_ATTRIBUTES);
+  ExpectShown(dialogs, {});
+
+  form.MakeBackupCopy(file);  // switched on again: copies once more
+  EXPECT_EQ(ReadFileBytes(folder.File("System.VLM")), "[boot]");
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+// The Registry page: loading a key, switching and refreshing, the buttons
+// that follow the list, and sorting.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/MainForm.h"
+#include "registry/RunKeyPath.h"
+#include "tests/FakeInteraction.h"
+#include "tests/RegistrySandbox.h"
+
+namespace {
+
+const std::string kHKLMRun = RunKeyPath("HKEY_LOCAL_MACHINE", "Run");
+const std::string kHKCURun = RunKeyPath("HKEY_CURRENT_USER", "Run");
+const std::string kHKCURunOnce = RunKeyPath("HKEY_CURRENT_USER", "RunOnce");
+
+class RegistryPageTest : public testing::Test {
+ protected:
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  std::unique_ptr<TMainForm> form;
+
+  TRegistryPage& Page() { return *form->WinReg; }
+  TListView& View() { return Page().RegView; }
+
+  void Store(const std::string& keyPath, const std::string& name, const std::string& data, DWORD type = REG_SZ) {
+    TRunKeyPath key = ResolveRunKeyPath(keyPath);
+    StoreString(key.root, key.subKey, name, data, type);
+  }
+  std::vector<TStoredValue> Stored(const std::string& keyPath) {
+    TRunKeyPath key = ResolveRunKeyPath(keyPath);
+    return StoredValues(key.root, key.subKey);
+  }
+  void Open() { form = std::make_unique<TMainForm>(); }
+  // The rows as shown: "name=value".
+  std::vector<std::string> Rows() {
+    std::vector<std::string> rows;
+    for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i) + "=" + View().SubItem(i));
+    return rows;
+  }
+  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
+  // An edit made in memory, as the page's editing buttons make them.
+  void AddUnsavedRow(const std::string& name, const std::string& value) {
+    View().Add({name, value, TRegistryPage::kRowImage, REG_SZ});
+    Page().RegChanged = true;
+  }
+};
+
+TEST_F(RegistryPageTest, LoadsTheTextValuesSortedByNameWithTheirTypesAndTheRegistryPicture) {
+  Store(kHKLMRun, "b", "b.exe");
+  Store(kHKLMRun, "Bz", "gross.exe");
+  Store(kHKLMRun, "\xC4pfel", "%windir%\\apfel.exe", REG_EXPAND_SZ);
+  Store(kHKLMRun, "a", "C:\\a.exe\t/tab");
+  Store(kHKLMRun, "", "standard.exe");
+  TRunKeyPath key = ResolveRunKeyPath(kHKLMRun);
+  StoreValue(key.root, key.subKey, {"Zahl", std::string("\x01\0\0\0", 4), REG_DWORD});
+  Open();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"=standard.exe", "a=C:\\a.exe\t/tab", "\xC4pfel=%windir%\\apfel.exe",
+                                              "b=b.exe", "Bz=gross.exe"}));
+  for (int i = 0; i < View().Count(); ++i) EXPECT_EQ(View().Row(i).image, 1);
+  EXPECT_EQ(View().Data(2), static_cast<LPARAM>(REG_EXPAND_SZ));
+  EXPECT_EQ(View().Data(3), static_cast<LPARAM>(REG_SZ));
+  EXPECT_TRUE(Page().RegExportBtn.Enabled());
+  EXPECT_TRUE(Page().RegCheckBtn.Enabled());
+  EXPECT_FALSE(Page().RegChanged);
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(RegistryPageTest, AnEmptyOrMissingKeyShowsAnEmptyListWithExportAndCheckDisabled) {
+  Open();
+  EXPECT_EQ(View().Count(), 0);
+  EXPECT_FALSE(Page().RegExportBtn.Enabled());
+  EXPECT_FALSE(Page().RegCheckBtn.Enabled());
+  Page().LoadRegKey("HKEY_CURRENT_USER\\Software\\VelmoraTests\\Fehlt");
+  EXPECT_EQ(Page().CurrentRegKey, "HKEY_CURRENT_USER\\Software\\VelmoraTests\\Fehlt");
+  EXPECT_EQ(View().Count(), 0);
+  EXPECT_FALSE(Page().RegExportBtn.Enabled());
+  EXPECT_TRUE(form->AutoStartPageControl->Enabled());
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(RegistryPageTest, KeyButtonsAreOneExclusiveGroupThatLoadsTheirHints) {
+  Store(kHKCURunOnce, "Einmal", "once.exe");
+  Open();
+  const std::vector<std::pair<TSpeedButton*, std::string>> buttons = {
+      {&Page().HKLMRunBtn, kHKLMRun},
+      {&Page().HKCURunBtn, kHKCURun},
+      {&Page().HKLMRunServicesBtn, RunKeyPath("HKEY_LOCAL_MACHINE", "RunServices")},
+      {&Page().HKLMRunOnceBtn, RunKeyPath("HKEY_LOCAL_MACHINE", "RunOnce")},
+      {&Page().HKCURunOnceBtn, kHKCURunOnce},
+      {&Page().HKLMRunServicesOnceBtn, RunKeyPath("HKEY_LOCAL_MACHINE", "RunServicesOnce")}};
+  for (auto& [button, keyPath] : buttons) {
+    EXPECT_EQ(button->Hint(), keyPath);
+    Press(*button);
+    EXPECT_EQ(Page().CurrentRegKey, keyPath);
+    for (auto& [other, unused] : buttons) EXPECT_EQ(other->Down(), other == button);
+  }
+  Press(Page().HKCURunOnceBtn);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Einmal=once.exe"}));
+  EXPECT_EQ(Page().HKLMRunBtn.Text(), "Run (HKLM)");
+  EXPECT_EQ(Page().HKLMRunServicesOnceBtn.Text(), "RunServicesOnce (HKLM)");
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(RegistryPageTest, PressingTheButtonOfTheKeyShownDoesNothing) {
+  Open();
+  AddUnsavedRow("Neu", "neu.exe");
+  Press(Page().HKLMRunBtn);
+  ExpectShown(dialogs, {});
+  EXPECT_TRUE(Page().RegChanged);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Neu=neu.exe"}));
+}
+
+TEST_F(RegistryPageTest, SwitchingWithChangesAndYesSavesToTheOldKeyThenLoadsTheNew) {
+  Store(kHKCURun, "Benutzer", "user.exe");
+  Open();
+  AddUnsavedRow("Neu", "neu.exe");
+  dialogs.Answer({TModalResult::Yes});
+  Press(Page().HKCURunBtn);
+  ExpectShown(dialogs, {Question("Änderungen in die Windows-Registrierung Schlüssel " + kHKLMRun + " speichern?"),
+                        Info("Speicherung abgeschlossen!")});
+  EXPECT_EQ(Stored(kHKLMRun), (std::vector<TStoredValue>{{"Neu", "neu.exe", REG_SZ}}));
+  EXPECT_EQ(Page().CurrentRegKey, kHKCURun);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Benutzer=user.exe"}));
+  EXPECT_FALSE(Page().RegChanged);
+}
+
+TEST_F(RegistryPageTest, SwitchingWithChangesAndNoDropsThem) {
+  Open();
+  AddUnsavedRow("Neu", "neu.exe");
+  dialogs.Answer({TModalResult::No});
+  Press(Page().HKCURunBtn);
+  EXPECT_TRUE(Stored(kHKLMRun).empty());
+  EXPECT_EQ(Page().CurrentRegKey, kHKCURun);
+  EXPECT_FALSE(Page().RegChanged);
+  Press(Page().HKLMRunBtn);
+  EXPECT_EQ(View().Count(), 0);
+  EXPECT_EQ(dialogs.Shown().size(), 1u);
+}
+
+TEST_F(RegistryPageTest, RefreshAsksBeforeDroppingChanges) {
+  Store(kHKLMRun, "Da", "da.exe");
+  Open();
+  Press(Page().RegRefreshBtn);  // unchanged: reloads without a question
+  ExpectShown(dialogs, {});
+
+  AddUnsavedRow("Neu", "neu.exe");
+  dialogs.Answer({TModalResult::No});
+  Press(Page().RegRefreshBtn);
+  ExpectShown(dialogs, {Question("Änderungen für " + kHKLMRun + " verwerfen?")});
+  EXPECT_TRUE(Page().RegChanged);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Da=da.exe", "Neu=neu.exe"}));
+
+  dialogs.Answer({TModalResult::Yes});
+  Press(Page().RegRefreshBtn);
+  EXPECT_FALSE(Page().RegChanged);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Da=da.exe"}));
+}
+
+TEST_F(RegistryPageTest, EditAndRemoveFollowTheSelectionAndGoOffWhenTheListLosesFocus) {
+  Store(kHKLMRun, "Eins", "1.exe");
+  Store(kHKLMRun, "Zwei", "2.exe");
+  Open();
+  form->Show();
+  EXPECT_TRUE(Page().EditRegBtn.Enabled());  // enabled at start, before any selection
+  EXPECT_TRUE(Page().RemoveRegBtn.Enabled());
+  SetFocus(View().Handle());
+  View().Select(1);
+  EXPECT_TRUE(Page().EditRegBtn.Enabled());
+  View().Select(-1);
+  EXPECT_FALSE(Page().EditRegBtn.Enabled());
+  EXPECT_FALSE(Page().RemoveRegBtn.Enabled());
+  View().Select(1);
+  EXPECT_TRUE(Page().EditRegBtn.Enabled());
+  EXPECT_TRUE(Page().RemoveRegBtn.Enabled());
+  SetFocus(Page().SaveRegBtn.Handle());
+  EXPECT_FALSE(Page().EditRegBtn.Enabled());
+  EXPECT_FALSE(Page().RemoveRegBtn.Enabled());
+  EXPECT_EQ(View().SelectedIndex(), 1);
+}
+
+TEST_F(RegistryPageTest, NamesCannotBeEditedInPlace) {
+  Store(kHKLMRun, "Eins", "1.exe");
+  Open();
+  form->Show();
+  SetFocus(View().Handle());
+  EXPECT_EQ(ListView_EditLabel(View().Handle(), 0), nullptr);
+  EXPECT_EQ(View().Caption(0), "Eins");
+}
+
+TEST_F(RegistryPageTest, ColumnClicksShareOneToggleAndANewNameSortsByNameAgain) {
+  Store(kHKLMRun, "A", "3.exe");
+  Store(kHKLMRun, "B", "1.exe");
+  Store(kHKLMRun, "C", "2.exe");
+  Open();
+  auto clickColumn = [&](int column) {
+    NMLISTVIEW click = {};
+    click.hdr = {View().Handle(), static_cast<UINT_PTR>(View().Id()), LVN_COLUMNCLICK};
+    click.iSubItem = column;
+    SendMessageA(Page().Handle(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  };
+  clickColumn(1);  // the first click sorts ascending
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"B=1.exe", "C=2.exe", "A=3.exe"}));
+  View().Add({"0", "9.exe", 1, REG_SZ});  // a new name: back to name order
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"0=9.exe", "A=3.exe", "B=1.exe", "C=2.exe"}));
+  clickColumn(0);  // the toggle was left at descending
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"C=2.exe", "B=1.exe", "A=3.exe", "0=9.exe"}));
+  clickColumn(1);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"B=1.exe", "C=2.exe", "A=3.exe", "0=9.exe"}));
+  clickColumn(1);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"0=9.exe", "A=3.exe", "C=2.exe", "B=1.exe"}));
+}
+
+TEST_F(RegistryPageTest, ASortKeepsTheSelectionOnItsRow) {
+  Store(kHKLMRun, "A", "2.exe");
+  Store(kHKLMRun, "B", "1.exe");
+  Open();
+  View().Select(0);
+  Page().RegViewColumnClick(1);
+  EXPECT_EQ(View().SelectedIndex(), 1);
+  EXPECT_EQ(View().Caption(View().SelectedIndex()), "A");
+}
+
+}  // namespace

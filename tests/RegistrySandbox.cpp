@@ -1,0 +1,88 @@
+#include "tests/RegistrySandbox.h"
+
+#include <ostream>
+
+#include "registry/RunKeyPath.h"
+
+namespace {
+const std::string kRunKeys = "Software\\Microsoft\\Windows\\CurrentVersion\\";
+}
+
+const std::vector<std::string> kRunKeyPaths = {
+    RunKeyPath("HKEY_LOCAL_MACHINE", "Run"),         RunKeyPath("HKEY_CURRENT_USER", "Run"),
+    RunKeyPath("HKEY_LOCAL_MACHINE", "RunServices"), RunKeyPath("HKEY_LOCAL_MACHINE", "RunOnce"),
+    RunKeyPath("HKEY_CURRENT_USER", "RunOnce"),      RunKeyPath("HKEY_LOCAL_MACHINE", "RunServicesOnce"),
+};
+
+std::string RunKeyPath(const char* rootName, const char* keyName) {
+  return std::string(rootName) + "\\" + kRunKeys + keyName;
+}
+
+std::ostream& operator<<(std::ostream& out, const TStoredValue& value) {
+  return out << "{\"" << value.name << "\", \"" << value.data << "\", type " << value.type << "}";
+}
+
+std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey) {
+  std::vector<TStoredValue> values;
+  HKEY key;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+  std::vector<char> name(32768);
+  std::vector<BYTE> data(1 << 20);
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = static_cast<DWORD>(name.size()), dataSize = static_cast<DWORD>(data.size()), type = 0;
+    if (RegEnumValueA(key, index, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize) != ERROR_SUCCESS)
+      break;
+    std::string bytes(reinterpret_cast<char*>(data.data()), dataSize);
+    if ((type == REG_SZ || type == REG_EXPAND_SZ) && !bytes.empty() && bytes.back() == '\0') bytes.pop_back();
+    values.push_back({std::string(name.data(), nameSize), bytes, type});
+  }
+  RegCloseKey(key);
+  return values;
+}
+
+void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value) {
+  HKEY key;
+  RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  std::string bytes = value.data;
+  if (value.type == REG_SZ || value.type == REG_EXPAND_SZ) bytes.push_back('\0');
+  RegSetValueExA(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(bytes.data()),
+                 static_cast<DWORD>(bytes.size()));
+  RegCloseKey(key);
+}
+
+void StoreString(HKEY root, const std::string& subKey, const std::string& name, const std::string& data, DWORD type) {
+  StoreValue(root, subKey, {name, data, type});
+}
+
+void DeleteAllValues(HKEY root, const std::string& subKey) {
+  for (const TStoredValue& value : StoredValues(root, subKey)) {
+    HKEY key;
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueA(key, value.name.c_str());
+    RegCloseKey(key);
+  }
+}
+
+namespace {
+void EmptyRunKeys() {
+  for (const std::string& path : kRunKeyPaths) {
+    TRunKeyPath key = ResolveRunKeyPath(path);
+    HKEY handle;
+    RegCreateKeyExA(key.root, key.subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
+    RegCloseKey(handle);
+    DeleteAllValues(key.root, key.subKey);
+  }
+}
+}  // namespace
+
+TRunKeysSandbox::TRunKeysSandbox() { EmptyRunKeys(); }
+TRunKeysSandbox::~TRunKeysSandbox() { EmptyRunKeys(); }
+
+TScratchKey::TScratchKey(const std::string& name) : subKey_("Software\\VelmoraTests\\" + name) {
+  RegDeleteTreeA(HKEY_CURRENT_USER, subKey_.c_str());
+  HKEY key;
+  RegCreateKeyExA(HKEY_CURRENT_USER, subKey_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegCloseKey(key);
+}
+
+TScratchKey::~TScratchKey() { RegDeleteTreeA(HKEY_CURRENT_USER, subKey_.c_str()); }

@@ -1,0 +1,46 @@
+#pragma once
+// Registry helpers of the test bench. The tests run in a throw-away prefix:
+// they use the real Run keys where a page needs them and leave them empty.
+
+#include <windows.h>
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct TStoredValue {
+  std::string name;
+  std::string data;  // raw bytes, for text values without the final zero
+  DWORD type = REG_SZ;
+  bool operator==(const TStoredValue&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const TStoredValue& value);
+
+// Every value of a key, in enumeration order; names and data of any length.
+std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey);
+void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value);
+void StoreString(HKEY root, const std::string& subKey, const std::string& name, const std::string& data,
+                 DWORD type = REG_SZ);
+void DeleteAllValues(HKEY root, const std::string& subKey);
+
+// The six Run-type keys as the Registry page names them.
+extern const std::vector<std::string> kRunKeyPaths;
+std::string RunKeyPath(const char* rootName, const char* keyName);
+
+// Creates the six Run-type keys and empties them, before and after a test.
+class TRunKeysSandbox {
+ public:
+  TRunKeysSandbox();
+  ~TRunKeysSandbox();
+};
+
+// A key of its own below HKEY_CURRENT_USER, deleted with all it holds.
+class TScratchKey {
+ public:
+  explicit TScratchKey(const std::string& name);
+  ~TScratchKey();
+  const std::string& SubKey() const { return subKey_; }
+
+ private:
+  std::string subKey_;
+};

@@ -1,0 +1,40 @@
+# The tests run under Wine, once as Windows 98 and once as Windows XP: the same
+# objects are linked into two programs whose names the test prefix maps to the
+# two Windows versions.
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+enable_testing()
+
+set(VELMORA_FLAVOURS 9x nt)
+set(VELMORA_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(VELMORA_9X_PROGRAMS "velmora_tests_9x.exe velmora_bench_9x.exe")
+set(VELMORA_NT_PROGRAMS "velmora_tests_nt.exe velmora_bench_nt.exe")
+configure_file(${CMAKE_SOURCE_DIR}/tests/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
+  @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+
+file(GLOB VELMORA_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
+add_library(velmora_test_objs OBJECT ${VELMORA_TEST_SOURCES})
+velmora_target_settings(velmora_test_objs)
+target_link_libraries(velmora_test_objs PUBLIC gtest velmora_core)
+
+add_test(NAME wine.start COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --start-server)
+add_test(NAME wine.stop COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --stop-server)
+set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
+
+foreach(flavour ${VELMORA_FLAVOURS})
+  add_executable(velmora_tests_${flavour} $<TARGET_OBJECTS:velmora_test_objs> ${VELMORA_RESOURCES})
+  velmora_target_settings(velmora_tests_${flavour})
+  target_link_libraries(velmora_tests_${flavour} PRIVATE velmora_test_objs)
+  # The tests share the real Run keys and folders of one prefix: one at a time.
+  gtest_discover_tests(velmora_tests_${flavour}
+    TEST_PREFIX "${flavour}."
+    DISCOVERY_TIMEOUT 120
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
+
+  add_executable(velmora_bench_${flavour} tests/bench/bench.cpp ${VELMORA_RESOURCES})
+  velmora_target_settings(velmora_bench_${flavour})
+  target_link_libraries(velmora_bench_${flavour} PRIVATE velmora_core)
+endforeach()

@@ -1,0 +1,86 @@
+#include "toolkit/Application.h"
+
+#include <commctrl.h>
+
+#include "toolkit/SpeedButton.h"
+
+namespace {
+constexpr char kApplicationClass[] = "VelmoraApplication";
+}
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+void TApplication::Initialize(bool taskbarButton) {
+  if (handle_) return;
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&icc);
+  TSpeedButton::RegisterWindowClass();
+
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = Instance();
+  wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
+  wc.lpszClassName = kApplicationClass;
+  RegisterClassA(&wc);
+  // A window of no size whose only visible part is its taskbar button; the
+  // main form is owned by it, as is usual for single-window tools.
+  DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS;
+  handle_ = CreateWindowExA(0, kApplicationClass, title_.c_str(), style, 0, 0, 0, 0, nullptr, nullptr,
+                            Instance(), nullptr);
+  if (taskbarButton) ShowWindow(handle_, SW_SHOWNOACTIVATE);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+  if (handle_) SetWindowTextA(handle_, title.c_str());
+}
+
+LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND mainForm = Application().MainForm;
+  if (msg == WM_SYSCOMMAND && mainForm) {
+    switch (wParam & 0xFFF0) {
+      case SC_CLOSE:
+        PostMessageA(mainForm, WM_CLOSE, 0, 0);
+        return 0;
+      case SC_MINIMIZE:
+        ShowWindow(mainForm, SW_HIDE);
+        ShowWindow(hwnd, SW_MINIMIZE);
+        return 0;
+      case SC_RESTORE:
+        ShowWindow(hwnd, SW_RESTORE);
+        ShowWindow(mainForm, SW_SHOW);
+        SetForegroundWindow(mainForm);
+        return 0;
+    }
+  }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void TApplication::Dispatch(MSG& msg) {
+  bool handled = false;
+  if (OnMessage) OnMessage(msg, handled);
+  if (handled) return;
+  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root && IsDialogMessageA(root, &msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+void TApplication::Run() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}

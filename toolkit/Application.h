@@ -1,0 +1,46 @@
+#pragma once
+// The application object: the hidden window behind the taskbar button, the
+// title, the help file name and the message loop with its hook.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class TApplication {
+ public:
+  // Registers the window classes of the toolkit and makes the application
+  // window. Only a program shown to a person gives it a taskbar button.
+  void Initialize(bool taskbarButton);
+
+  HINSTANCE Instance() const { return GetModuleHandleA(nullptr); }
+  HWND Handle() const { return handle_; }
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+
+  std::string HelpFile;
+
+  // The window that the taskbar button stands for; closing the application
+  // window closes it.
+  HWND MainForm = nullptr;
+
+  // Sees every message taken from the queue before it is dispatched; setting
+  // "handled" keeps the message from being dispatched.
+  std::function<void(MSG& msg, bool& handled)> OnMessage;
+
+  // Runs the message loop until the main form has been destroyed.
+  void Run();
+  // Handles every message waiting in the queue, then returns.
+  void ProcessMessages();
+  // Hook, dialog keys, translation and dispatch of one message.
+  void Dispatch(MSG& msg);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND handle_ = nullptr;
+  std::string title_;
+};
+
+TApplication& Application();

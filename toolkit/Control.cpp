@@ -1,0 +1,31 @@
+#include "toolkit/Control.h"
+
+#include <vector>
+
+#include "toolkit/Dialog.h"
+
+TControl::TControl(TDialog& owner, int id)
+    : owner_(owner), id_(id), handle_(GetDlgItem(owner.Handle(), id)) {
+  owner.Register(*this);
+}
+
+bool TControl::Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
+
+void TControl::SetEnabled(bool enabled) { EnableWindow(handle_, enabled); }
+
+bool TControl::Visible() const { return (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void TControl::SetVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
+
+std::string TControl::Text() const {
+  std::vector<char> buffer(GetWindowTextLengthA(handle_) + 1);
+  int length = GetWindowTextA(handle_, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), length);
+}
+
+void TControl::SetText(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
+
+void TControl::SetHint(const std::string& hint) {
+  hint_ = hint;
+  owner_.SetToolTip(handle_, hint_);
+}

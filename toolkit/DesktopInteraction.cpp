@@ -1,0 +1,93 @@
+#include "toolkit/DesktopInteraction.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <vector>
+
+#include "toolkit/Dialog.h"
+
+namespace {
+
+// Windows labels the buttons of a message box in its own language; ours are
+// German whatever the system is, so they are renamed as the box appears.
+HHOOK germanButtonsHook = nullptr;
+
+LRESULT CALLBACK RenameButtons(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    SetDlgItemTextA(box, IDOK, "OK");
+    SetDlgItemTextA(box, IDYES, "&Ja");
+    SetDlgItemTextA(box, IDNO, "&Nein");
+    UnhookWindowsHookEx(germanButtonsHook);
+    germanButtonsHook = nullptr;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+UINT IconOf(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::Warning: return MB_ICONWARNING;
+    case TMsgDlgType::Error: return MB_ICONERROR;
+    case TMsgDlgType::Information: return MB_ICONINFORMATION;
+    case TMsgDlgType::Confirmation: return MB_ICONQUESTION;
+  }
+  return 0;
+}
+
+// "Text|*.ext|Other|*.*" becomes the NUL-separated, doubly terminated form.
+std::vector<char> CommonDialogFilter(const std::string& filter) {
+  std::vector<char> result(filter.begin(), filter.end());
+  for (char& c : result)
+    if (c == '|') c = '\0';
+  result.push_back('\0');
+  result.push_back('\0');
+  return result;
+}
+
+bool RunFileDialog(const TFileDialogSpec& spec, std::string& fileName, bool save) {
+  std::vector<char> filter = CommonDialogFilter(spec.filter);
+  char buffer[MAX_PATH * 4] = {};
+  fileName.copy(buffer, sizeof buffer - 1);
+  OPENFILENAMEA ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = GetActiveWindow();
+  ofn.lpstrFilter = filter.data();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = buffer;
+  ofn.nMaxFile = sizeof buffer;
+  ofn.lpstrDefExt = spec.defaultExt.empty() ? nullptr : spec.defaultExt.c_str();
+  ofn.Flags = spec.options | OFN_EXPLORER;
+  BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  if (!chosen) return false;
+  fileName = buffer;
+  return true;
+}
+
+}  // namespace
+
+TModalResult TDesktopInteraction::MessageDlg(const std::string& text, TMsgDlgType type,
+                                             TMsgDlgButtons buttons) {
+  UINT style = IconOf(type) | (buttons == TMsgDlgButtons::YesNo ? MB_YESNO : MB_OK) | MB_TASKMODAL;
+  germanButtonsHook = SetWindowsHookExA(WH_CBT, RenameButtons, nullptr, GetCurrentThreadId());
+  int answer = MessageBoxA(GetActiveWindow(), text.c_str(), MsgDlgTitle(type), style);
+  if (germanButtonsHook) {
+    UnhookWindowsHookEx(germanButtonsHook);
+    germanButtonsHook = nullptr;
+  }
+  switch (answer) {
+    case IDYES: return TModalResult::Yes;
+    case IDNO: return TModalResult::No;
+    default: return TModalResult::Ok;
+  }
+}
+
+TModalResult TDesktopInteraction::ShowModal(TDialog& dialog) { return dialog.RunModalLoop(); }
+
+bool TDesktopInteraction::OpenFile(const TFileDialogSpec& spec, std::string& fileName) {
+  return RunFileDialog(spec, fileName, false);
+}
+
+bool TDesktopInteraction::SaveFile(const TFileDialogSpec& spec, std::string& fileName) {
+  return RunFileDialog(spec, fileName, true);
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include "toolkit/Interaction.h"
+
+// The real dialogs, shown to the person at the machine.
+class TDesktopInteraction : public TInteraction {
+ public:
+  TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
+  TModalResult ShowModal(TDialog& dialog) override;
+  bool OpenFile(const TFileDialogSpec& spec, std::string& fileName) override;
+  bool SaveFile(const TFileDialogSpec& spec, std::string& fileName) override;
+};

@@ -1,0 +1,24 @@
+#include "toolkit/Interaction.h"
+
+#include "toolkit/DesktopInteraction.h"
+
+namespace {
+TInteraction* installed = nullptr;
+}
+
+TInteraction& Interaction() {
+  static TDesktopInteraction desktop;
+  return installed ? *installed : desktop;
+}
+
+void SetInteraction(TInteraction* interaction) { installed = interaction; }
+
+const char* MsgDlgTitle(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::Warning: return "Warnung";
+    case TMsgDlgType::Error: return "Fehler";
+    case TMsgDlgType::Information: return "Informationen";
+    case TMsgDlgType::Confirmation: return "Bestätigung";
+  }
+  return "";
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Every modal interaction of the program passes through one object, so that
+// tests can script the user's answers and read back what was shown.
+
+#include <string>
+
+enum class TMsgDlgType { Warning, Error, Information, Confirmation };
+enum class TMsgDlgButtons { Ok, YesNo };
+enum class TModalResult { None, Ok, Cancel, Yes, No };
+
+class TDialog;
+
+// A file-open or file-save dialog: "filter" uses '|' between description and
+// pattern and between entries; "options" are the OFN_* flags.
+struct TFileDialogSpec {
+  std::string filter;
+  std::string defaultExt;
+  unsigned long options = 0;
+};
+
+class TInteraction {
+ public:
+  virtual ~TInteraction() = default;
+
+  // A message dialog of one of the four kinds, titled by MsgDlgTitle().
+  virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+
+  // One of the program's own dialogs, run modally until it sets its result.
+  virtual TModalResult ShowModal(TDialog& dialog) = 0;
+
+  // File dialogs: true when the user chose a file; fileName holds the
+  // proposed name on entry and the chosen one on return.
+  virtual bool OpenFile(const TFileDialogSpec& spec, std::string& fileName) = 0;
+  virtual bool SaveFile(const TFileDialogSpec& spec, std::string& fileName) = 0;
+};
+
+// The object in charge; the desktop implementation unless a test installed
+// its own. Passing nullptr goes back to the desktop implementation.
+TInteraction& Interaction();
+void SetInteraction(TInteraction* interaction);
+
+// The fixed German title of each kind of message dialog.
+const char* MsgDlgTitle(TMsgDlgType type);

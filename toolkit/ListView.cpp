@@ -1,0 +1,174 @@
+#include "toolkit/ListView.h"
+
+#include <algorithm>
+
+TListView::TListView(TDialog& owner, int id) : TControl(owner, id) {}
+
+void TListView::AddColumn(const std::string& caption, int width) {
+  LVCOLUMNA column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = const_cast<char*>(caption.c_str());
+  column.cx = width;
+  int count = Header_GetItemCount(ListView_GetHeader(Handle()));
+  SendMessageA(Handle(), LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column));
+}
+
+void TListView::SetSmallImages(HIMAGELIST images) { ListView_SetImageList(Handle(), images, LVSIL_SMALL); }
+
+int TListView::Count() const { return ListView_GetItemCount(Handle()); }
+
+std::string TListView::ItemText(int index, int column) const {
+  std::vector<char> buffer(1024);
+  for (;;) {
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    int length = static_cast<int>(SendMessageA(Handle(), LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item)));
+    if (length < static_cast<int>(buffer.size()) - 1) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 4);
+  }
+}
+
+std::string TListView::Caption(int index) const { return ItemText(index, 0); }
+std::string TListView::SubItem(int index) const { return ItemText(index, 1); }
+
+LPARAM TListView::Data(int index) const {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = index;
+  SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return item.lParam;
+}
+
+TListRow TListView::Row(int index) const {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM | LVIF_IMAGE;
+  item.iItem = index;
+  SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return {Caption(index), SubItem(index), item.iImage, item.lParam};
+}
+
+void TListView::Insert(int index, const TListRow& row) {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+  item.iItem = index;
+  item.pszText = const_cast<char*>(row.caption.c_str());
+  item.iImage = row.image;
+  item.lParam = row.data;
+  index = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  SetSubItem(index, row.subItem);
+}
+
+void TListView::Add(const TListRow& row) {
+  Insert(Count(), row);
+  SortByCaption();
+}
+
+void TListView::SetRows(std::vector<TListRow> rows) {
+  if (captionOrder_)
+    std::stable_sort(rows.begin(), rows.end(),
+                     [this](const TListRow& a, const TListRow& b) { return captionOrder_(a, b) < 0; });
+  SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+  Clear();
+  ListView_SetItemCount(Handle(), rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) Insert(static_cast<int>(i), rows[i]);
+  SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TListView::SetCaption(int index, const std::string& caption) {
+  LVITEMA item = {};
+  item.iSubItem = 0;
+  item.pszText = const_cast<char*>(caption.c_str());
+  SendMessageA(Handle(), LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+  SortByCaption();
+}
+
+void TListView::SetSubItem(int index, const std::string& text) {
+  LVITEMA item = {};
+  item.iSubItem = 1;
+  item.pszText = const_cast<char*>(text.c_str());
+  SendMessageA(Handle(), LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void TListView::SetData(int index, LPARAM data) {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = index;
+  item.lParam = data;
+  SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TListView::Delete(int index) { ListView_DeleteItem(Handle(), index); }
+
+void TListView::Clear() { ListView_DeleteAllItems(Handle()); }
+
+int TListView::SelectedIndex() const { return ListView_GetNextItem(Handle(), -1, LVNI_SELECTED); }
+
+void TListView::Select(int index) {
+  ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (index >= 0) ListView_SetItemState(Handle(), index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+std::vector<TListView::StoredRow> TListView::ReadAll() const {
+  std::vector<StoredRow> rows(Count());
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    rows[i].row = Row(i);
+    rows[i].state = ListView_GetItemState(Handle(), i, LVIS_SELECTED | LVIS_FOCUSED);
+  }
+  return rows;
+}
+
+void TListView::WriteAll(const std::vector<StoredRow>& rows) {
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const TListRow& row = rows[i].row;
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE;
+    item.iItem = i;
+    item.pszText = const_cast<char*>(row.caption.c_str());
+    item.iImage = row.image;
+    item.lParam = row.data;
+    item.state = rows[i].state;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SetSubItem(i, row.subItem);
+  }
+}
+
+void TListView::Sort(const TRowCompare& compare) {
+  std::vector<StoredRow> rows = ReadAll();
+  std::stable_sort(rows.begin(), rows.end(),
+                   [&](const StoredRow& a, const StoredRow& b) { return compare(a.row, b.row) < 0; });
+  ++quiet_;
+  WriteAll(rows);
+  --quiet_;
+  if (OnChange) OnChange();
+}
+
+void TListView::SortByCaption() {
+  if (captionOrder_) Sort(captionOrder_);
+}
+
+LRESULT TListView::Notify(NMHDR& header) {
+  switch (header.code) {
+    case LVN_ITEMCHANGED:
+      if (quiet_ == 0 && OnChange) OnChange();
+      return 0;
+    case NM_KILLFOCUS:
+      if (OnExit) OnExit();
+      return 0;
+    case NM_DBLCLK:
+      if (OnDblClick) OnDblClick();
+      return 0;
+    case LVN_COLUMNCLICK:
+      if (OnColumnClick) OnColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
+      return 0;
+    case LVN_BEGINLABELEDITA: {
+      bool allowEdit = true;
+      if (OnEditing) OnEditing(reinterpret_cast<NMLVDISPINFOA&>(header).item.iItem, allowEdit);
+      return allowEdit ? FALSE : TRUE;
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// A report-style list view with one sub-item per row, an image per row and a
+// value of the caller's own; it can keep itself sorted by caption.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/Control.h"
+
+struct TListRow {
+  std::string caption;
+  std::string subItem;
+  int image = 0;
+  LPARAM data = 0;
+};
+
+class TListView : public TControl {
+ public:
+  // Orders two rows: negative, zero or positive as for strcmp.
+  using TRowCompare = std::function<int(const TListRow&, const TListRow&)>;
+
+  TListView(TDialog& owner, int id);
+
+  void AddColumn(const std::string& caption, int width);
+  void SetSmallImages(HIMAGELIST images);
+  // With an order set, the rows are sorted by it again after every change of
+  // a caption (adding a row included); the sort keeps equal rows in order.
+  void SetCaptionOrder(TRowCompare order) { captionOrder_ = std::move(order); }
+
+  int Count() const;
+  TListRow Row(int index) const;
+  std::string Caption(int index) const;
+  std::string SubItem(int index) const;
+  LPARAM Data(int index) const;
+
+  void Add(const TListRow& row);
+  void SetCaption(int index, const std::string& caption);
+  void SetSubItem(int index, const std::string& text);
+  void SetData(int index, LPARAM data);
+  void Delete(int index);
+  void Clear();
+
+  // -1 when no row is selected.
+  int SelectedIndex() const;
+  void Select(int index);
+
+  // Reorders all rows once; selection and focus go with their rows.
+  void Sort(const TRowCompare& compare);
+
+  // Replaces all rows at once (in caption order, when one is set).
+  void SetRows(std::vector<TListRow> rows);
+
+  // A value of the page's own, kept with the list.
+  int Tag = 0;
+
+  std::function<void()> OnChange;
+  std::function<void()> OnExit;
+  std::function<void()> OnDblClick;
+  std::function<void(int column)> OnColumnClick;
+  // Asked before a caption is edited in place; the edit goes on only when
+  // the handler leaves allowEdit true.
+  std::function<void(int index, bool& allowEdit)> OnEditing;
+
+  LRESULT Notify(NMHDR& header) override;
+
+ private:
+  struct StoredRow {
+    TListRow row;
+    UINT state = 0;
+  };
+  std::string ItemText(int index, int column) const;
+  void SortByCaption();
+  void Insert(int index, const TListRow& row);
+  std::vector<StoredRow> ReadAll() const;
+  void WriteAll(const std::vector<StoredRow>& rows);
+
+  TRowCompare captionOrder_;
+  int quiet_ = 0;  // no change events while the list rearranges itself
+};

@@ -1,0 +1,63 @@
+#include "toolkit/PageControl.h"
+
+TPageControl::TPageControl(HWND parent, int id, HFONT font, HIMAGELIST images) {
+  RECT client;
+  GetClientRect(parent, &client);
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_MULTILINE | TCS_HOTTRACK;
+  handle_ = CreateWindowExA(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "", style, 0, 0, client.right, client.bottom, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  TabCtrl_SetImageList(handle_, images);
+}
+
+void TPageControl::AddPage(const std::string& caption, int image, HWND sheet) {
+  TCITEMA item = {};
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
+  item.pszText = const_cast<char*>(caption.c_str());
+  item.iImage = image;
+  SendMessageA(handle_, TCM_INSERTITEMA, sheets_.size(), reinterpret_cast<LPARAM>(&item));
+  sheets_.push_back(sheet);
+}
+
+void TPageControl::LayoutPages() {
+  RECT area;
+  GetClientRect(handle_, &area);
+  TabCtrl_AdjustRect(handle_, FALSE, &area);
+  for (HWND sheet : sheets_)
+    SetWindowPos(sheet, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOACTIVATE);
+  ShowActiveSheet();
+}
+
+std::string TPageControl::PageCaption(int index) const {
+  char text[128] = {};
+  TCITEMA item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(handle_, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+int TPageControl::PageImage(int index) const {
+  TCITEMA item = {};
+  item.mask = TCIF_IMAGE;
+  SendMessageA(handle_, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+  return item.iImage;
+}
+
+int TPageControl::ActivePageIndex() const { return TabCtrl_GetCurSel(handle_); }
+
+void TPageControl::SetActivePageIndex(int index) {
+  TabCtrl_SetCurSel(handle_, index);
+  ShowActiveSheet();
+}
+
+void TPageControl::Notify(const NMHDR& header) {
+  if (header.hwndFrom == handle_ && header.code == TCN_SELCHANGE) ShowActiveSheet();
+}
+
+void TPageControl::ShowActiveSheet() {
+  int active = ActivePageIndex();
+  for (int i = 0; i < PageCount(); ++i) ShowWindow(sheets_[i], i == active ? SW_SHOW : SW_HIDE);
+}
