@@ -50,11 +50,11 @@ class TFakeInteraction : public TInteraction {
 
   TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
   TModalResult ShowModal(TDialog& dialog) override;
-  bool OpenFile(const TFileDialogSpec& spec, std::string& fileName) override;
-  bool SaveFile(const TFileDialogSpec& spec, std::string& fileName) override;
+  bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
+  bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
 
  private:
-  bool NextFile(const TFileDialogSpec& spec, std::string& fileName);
+  bool NextFile(const TFileDialogSpec& request, std::string& fileName);
 
   std::deque<TModalResult> answers_;
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;

@@ -45,8 +45,8 @@ std::vector<char> CommonDialogFilter(const std::string& filter) {
   return result;
 }
 
-bool RunFileDialog(const TFileDialogSpec& spec, std::string& fileName, bool save) {
-  std::vector<char> filter = CommonDialogFilter(spec.filter);
+bool RunFileDialog(const TFileDialogSpec& request, std::string& fileName, bool save) {
+  std::vector<char> filter = CommonDialogFilter(request.filter);
   char buffer[MAX_PATH * 4] = {};
   fileName.copy(buffer, sizeof buffer - 1);
   OPENFILENAMEA ofn = {};
@@ -56,8 +56,8 @@ bool RunFileDialog(const TFileDialogSpec& spec, std::string& fileName, bool save
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = buffer;
   ofn.nMaxFile = sizeof buffer;
-  ofn.lpstrDefExt = spec.defaultExt.empty() ? nullptr : spec.defaultExt.c_str();
-  ofn.Flags = spec.options | OFN_EXPLORER;
+  ofn.lpstrDefExt = request.defaultExt.empty() ? nullptr : request.defaultExt.c_str();
+  ofn.Flags = request.options | OFN_EXPLORER;
   BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
   if (!chosen) return false;
   fileName = buffer;
@@ -84,10 +84,10 @@ TModalResult TDesktopInteraction::MessageDlg(const std::string& text, TMsgDlgTyp
 
 TModalResult TDesktopInteraction::ShowModal(TDialog& dialog) { return dialog.RunModalLoop(); }
 
-bool TDesktopInteraction::OpenFile(const TFileDialogSpec& spec, std::string& fileName) {
-  return RunFileDialog(spec, fileName, false);
+bool TDesktopInteraction::OpenFile(const TFileDialogSpec& request, std::string& fileName) {
+  return RunFileDialog(request, fileName, false);
 }
 
-bool TDesktopInteraction::SaveFile(const TFileDialogSpec& spec, std::string& fileName) {
-  return RunFileDialog(spec, fileName, true);
+bool TDesktopInteraction::SaveFile(const TFileDialogSpec& request, std::string& fileName) {
+  return RunFileDialog(request, fileName, true);
 }

@@ -6,6 +6,6 @@ class TDesktopInteraction : public TInteraction {
  public:
   TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
   TModalResult ShowModal(TDialog& dialog) override;
-  bool OpenFile(const TFileDialogSpec& spec, std::string& fileName) override;
-  bool SaveFile(const TFileDialogSpec& spec, std::string& fileName) override;
+  bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
+  bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
 };

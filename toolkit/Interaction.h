@@ -30,8 +30,8 @@ class TInteraction {
 
   // File dialogs: true when the user chose a file; fileName holds the
   // proposed name on entry and the chosen one on return.
-  virtual bool OpenFile(const TFileDialogSpec& spec, std::string& fileName) = 0;
-  virtual bool SaveFile(const TFileDialogSpec& spec, std::string& fileName) = 0;
+  virtual bool OpenFile(const TFileDialogSpec& request, std::string& fileName) = 0;
+  virtual bool SaveFile(const TFileDialogSpec& request, std::string& fileName) = 0;
 };
 
 // The object in charge; the desktop implementation unless a test installed
