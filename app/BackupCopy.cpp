@@ -4,13 +4,7 @@
 
 #include "support/Tools.h"
 
-std::string BackupCopyName(const std::string& fileName) {
-  size_t nameStart = fileName.find_last_of("\\:");
-  nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
-  size_t dot = fileName.rfind('.');
-  if (dot == std::string::npos || dot < nameStart) return fileName + ".VLM";
-  return fileName.substr(0, dot) + ".VLM";
-}
+std::string BackupCopyName(const std::string& fileName) { return ChangeFileExt(fileName, ".VLM"); }
 
 void CopyToBackup(const std::string& fileName) {
   if (!FileExists(fileName)) return;

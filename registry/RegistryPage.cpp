@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "registry/ListViewCompare.h"
+#include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
 #include "res/resource.h"
 #include "support/RunKeyValues.h"
@@ -14,8 +15,8 @@ constexpr int kKeyButtonGroup = 1;
 
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
 
-TModalResult Ask(const std::string& question) {
-  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo);
+bool Ask(const std::string& question) {
+  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
 }
 
 }  // namespace
@@ -74,6 +75,12 @@ void TRegistryPage::ConnectHandlers() {
   RegView.OnExit = [this] { RegViewExit(); };
   RegView.OnEditing = [this](int, bool& allowEdit) { RegViewEditing(allowEdit); };
   RegView.OnColumnClick = [this](int column) { RegViewColumnClick(column); };
+  RegView.OnDblClick = [this] { RegViewDblClick(); };
+  AddRegBtn.OnClick = [this] { AddRegBtnClick(); };
+  EditRegBtn.OnClick = [this] { EditRegBtnClick(); };
+  RemoveRegBtn.OnClick = [this] { RemoveRegBtnClick(); };
+  RegExportBtn.OnClick = [this] { RegExportBtnClick(); };
+  RegCheckBtn.OnClick = [this] { RegCheckBtnClick(); };
   SaveRegBtn.OnClick = [this] { SaveRegBtnClick(); };
   RegRefreshBtn.OnClick = [this] { RegRefreshBtnClick(); };
 }
@@ -97,14 +104,12 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
 void TRegistryPage::RegistryReadBtnClick(TSpeedButton& sender) {
   const std::string keyPath = sender.Hint();
   if (keyPath == CurrentRegKey) return;
-  if (RegChanged && Ask("Änderungen in die Windows-Registrierung Schlüssel " + CurrentRegKey + " speichern?") ==
-                        TModalResult::Yes)
-    SaveRegBtnClick();
+  if (RegChanged && Ask(RegistryTexts::SaveKeyQuestion(CurrentRegKey))) SaveRegBtnClick();
   LoadRegKey(keyPath);
 }
 
 void TRegistryPage::RegRefreshBtnClick() {
-  if (RegChanged && Ask("Änderungen für " + CurrentRegKey + " verwerfen?") != TModalResult::Yes) return;
+  if (RegChanged && !Ask(RegistryTexts::DiscardQuestion(CurrentRegKey))) return;
   LoadRegKey(CurrentRegKey);
 }
 
@@ -117,7 +122,7 @@ void TRegistryPage::SaveRegBtnClick() {
   }
   TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
   WriteKeyValues(key.root, key.subKey, values);
-  Interaction().MessageDlg("Speicherung abgeschlossen!", TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  Interaction().MessageDlg(RegistryTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
   RegChanged = false;
 }
 
@@ -133,6 +138,8 @@ void TRegistryPage::RegViewExit() {
 }
 
 void TRegistryPage::RegViewEditing(bool& allowEdit) { allowEdit = false; }
+
+void TRegistryPage::RegViewDblClick() { EditRegBtnClick(); }
 
 void TRegistryPage::RegViewColumnClick(int column) { SortByColumnClick(RegView, column); }
 

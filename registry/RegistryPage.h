@@ -33,17 +33,28 @@ class TRegistryPage : public TDialog {
 
   void RegistryReadBtnClick(TSpeedButton& sender);
   void RegRefreshBtnClick();
+  void AddRegBtnClick();
+  void EditRegBtnClick();
+  void RemoveRegBtnClick();
+  void RegCheckBtnClick();
   void SaveRegBtnClick();
+  void RegExportBtnClick();
 
   void RegViewChange();
   void RegViewExit();
   void RegViewEditing(bool& allowEdit);
+  void RegViewDblClick();
   void RegViewColumnClick(int column);
 
  private:
   void ConnectHandlers();
   // Export and Check need rows; applied after every load, add and remove.
   void UpdateListButtons();
+  // The entry dialog with a name and a value; true when closed with OK.
+  bool RunEntryDialog(const std::string& caption, std::string& name, std::string& value);
+  // The extra question or note that removing one of the special entries gets.
+  bool ConfirmSpecialRemoval(const std::string& name);
+  void WriteExportFile(const std::string& fileName);
 
   TPageControl& AutoStartPageControl;
 };

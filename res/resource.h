@@ -18,6 +18,7 @@
 // Tab sheets, in tab order; pages still to come use the empty sheet.
 #define IDD_INFO 100
 #define IDD_WINREG 101
+#define IDD_REGADD 150
 #define IDD_EMPTY_PAGE 199
 
 // Info page
@@ -43,3 +44,10 @@
 #define IDC_REGCHECKBTN 1112
 #define IDC_SAVEREGBTN 1113
 #define IDC_REGREFRESHBTN 1114
+
+// Entry dialog of the Registry page (OK and Cancel use IDOK and IDCANCEL)
+#define IDC_REGADD_LABEL1 1150
+#define IDC_REGADD_LABEL2 1151
+#define IDC_STRINGEDIT 1152
+#define IDC_VALUEEDIT 1153
+#define IDC_SEEKBTN 1154

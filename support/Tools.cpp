@@ -25,4 +25,19 @@ std::string Trim(const std::string& text) {
   return text.substr(first, last - first);
 }
 
+namespace {
+size_t FileNameStart(const std::string& path) {
+  size_t separator = path.find_last_of("\\:");
+  return separator == std::string::npos ? 0 : separator + 1;
+}
+}  // namespace
+
+std::string ExtractFileName(const std::string& path) { return path.substr(FileNameStart(path)); }
+
+std::string ChangeFileExt(const std::string& path, const std::string& extension) {
+  size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot < FileNameStart(path)) return path + extension;
+  return path.substr(0, dot) + extension;
+}
+
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -10,5 +10,12 @@ extern const bool IsWinNT;
 // Removes blanks and control characters (codes up to 32) at both ends.
 std::string Trim(const std::string& text);
 
+// The part of a path after its last backslash or colon.
+std::string ExtractFileName(const std::string& path);
+
+// The path with the extension of its file name (from the last dot) replaced
+// by extension; a name without a dot gets the extension appended.
+std::string ChangeFileExt(const std::string& path, const std::string& extension);
+
 // True when the file or folder exists.
 bool FileExists(const std::string& path);

@@ -52,8 +52,8 @@ TModalResult TFakeInteraction::ShowModal(TDialog& dialog) {
   return script(dialog);
 }
 
-bool TFakeInteraction::NextFile(const TFileDialogSpec& request, std::string& fileName) {
-  fileDialogs_.push_back(request);
+bool TFakeInteraction::NextFile(const TFileDialogSpec& request, std::string& fileName, bool save) {
+  fileDialogs_.push_back({request, fileName, save});
   if (fileChoices_.empty()) {
     ADD_FAILURE() << "unexpected file dialog";
     return false;
@@ -65,8 +65,12 @@ bool TFakeInteraction::NextFile(const TFileDialogSpec& request, std::string& fil
   return true;
 }
 
-bool TFakeInteraction::OpenFile(const TFileDialogSpec& request, std::string& fileName) { return NextFile(request, fileName); }
-bool TFakeInteraction::SaveFile(const TFileDialogSpec& request, std::string& fileName) { return NextFile(request, fileName); }
+bool TFakeInteraction::OpenFile(const TFileDialogSpec& request, std::string& fileName) {
+  return NextFile(request, fileName, false);
+}
+bool TFakeInteraction::SaveFile(const TFileDialogSpec& request, std::string& fileName) {
+  return NextFile(request, fileName, true);
+}
 
 void ExpectShown(const TFakeInteraction& fake, const std::vector<TShownMessage>& expected, std::source_location where) {
   testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()), "messages shown");

@@ -32,6 +32,12 @@ TShownMessage Info(const std::string& text);
 TShownMessage Error(const std::string& text);
 TShownMessage Warning(const std::string& text);
 
+struct TFileDialogShown {
+  TFileDialogSpec request;
+  std::string proposedName;
+  bool save = false;
+};
+
 class TFakeInteraction : public TInteraction {
  public:
   TFakeInteraction() { SetInteraction(this); }
@@ -45,7 +51,7 @@ class TFakeInteraction : public TInteraction {
   void ChooseFile(std::optional<std::string> fileName) { fileChoices_.push_back(std::move(fileName)); }
 
   const std::vector<TShownMessage>& Shown() const { return shown_; }
-  const std::vector<TFileDialogSpec>& FileDialogs() const { return fileDialogs_; }
+  const std::vector<TFileDialogShown>& FileDialogs() const { return fileDialogs_; }
   void ClearShown() { shown_.clear(); }
 
   TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
@@ -54,13 +60,13 @@ class TFakeInteraction : public TInteraction {
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
 
  private:
-  bool NextFile(const TFileDialogSpec& request, std::string& fileName);
+  bool NextFile(const TFileDialogSpec& request, std::string& fileName, bool save);
 
   std::deque<TModalResult> answers_;
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
   std::deque<std::optional<std::string>> fileChoices_;
   std::vector<TShownMessage> shown_;
-  std::vector<TFileDialogSpec> fileDialogs_;
+  std::vector<TFileDialogShown> fileDialogs_;
 };
 
 // Expects exactly these messages, in this order; a failure names the caller's line.

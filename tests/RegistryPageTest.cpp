@@ -7,48 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/MainForm.h"
-#include "registry/RunKeyPath.h"
-#include "tests/FakeInteraction.h"
-#include "tests/RegistrySandbox.h"
+#include "tests/RegistryPageFixture.h"
 
 namespace {
-
-const std::string kHKLMRun = RunKeyPath("HKEY_LOCAL_MACHINE", "Run");
-const std::string kHKCURun = RunKeyPath("HKEY_CURRENT_USER", "Run");
-const std::string kHKCURunOnce = RunKeyPath("HKEY_CURRENT_USER", "RunOnce");
-
-class RegistryPageTest : public testing::Test {
- protected:
-  TRunKeysSandbox sandbox;
-  TFakeInteraction dialogs;
-  std::unique_ptr<TMainForm> form;
-
-  TRegistryPage& Page() { return *form->WinReg; }
-  TListView& View() { return Page().RegView; }
-
-  void Store(const std::string& keyPath, const std::string& name, const std::string& data, DWORD type = REG_SZ) {
-    TRunKeyPath key = ResolveRunKeyPath(keyPath);
-    StoreString(key.root, key.subKey, name, data, type);
-  }
-  std::vector<TStoredValue> Stored(const std::string& keyPath) {
-    TRunKeyPath key = ResolveRunKeyPath(keyPath);
-    return StoredValues(key.root, key.subKey);
-  }
-  void Open() { form = std::make_unique<TMainForm>(); }
-  // The rows as shown: "name=value".
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i) + "=" + View().SubItem(i));
-    return rows;
-  }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
-  // An edit made in memory, as the page's editing buttons make them.
-  void AddUnsavedRow(const std::string& name, const std::string& value) {
-    View().Add({name, value, TRegistryPage::kRowImage, REG_SZ});
-    Page().RegChanged = true;
-  }
-};
 
 TEST_F(RegistryPageTest, LoadsTheTextValuesSortedByNameWithTheirTypesAndTheRegistryPicture) {
   Store(kHKLMRun, "b", "b.exe");

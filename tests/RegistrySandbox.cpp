@@ -5,7 +5,7 @@
 #include "registry/RunKeyPath.h"
 
 namespace {
-const std::string kRunKeys = "Software\\Microsoft\\Windows\\CurrentVersion\\";
+constexpr char kRunKeys[] = "Software\\Microsoft\\Windows\\CurrentVersion\\";
 }
 
 const std::vector<std::string> kRunKeyPaths = {

@@ -61,7 +61,7 @@ INT_PTR TDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND: {
       auto found = controls_.find(LOWORD(wParam));
-      if (found != controls_.end() && reinterpret_cast<HWND>(lParam) == found->second->Handle()) {
+      if (found != controls_.end()) {
         found->second->Command(HIWORD(wParam));
         return TRUE;
       }

@@ -1,0 +1,19 @@
+// "Überprüfen": reports every entry whose program cannot be found. It only
+// reports; the list and its changed state stay as they are.
+#include "registry/ProgramFile.h"
+#include "registry/RegistryPage.h"
+#include "registry/RegistryTexts.h"
+#include "toolkit/Interaction.h"
+
+void TRegistryPage::RegCheckBtnClick() {
+  if (RegView.Count() == 0) return;
+  bool allFound = true;
+  for (int i = 0; i < RegView.Count(); ++i) {
+    const std::string value = RegView.SubItem(i);
+    if (ProgramFileExists(value) || ProgramFileExists(ExtractProgramFile(value))) continue;
+    Interaction().MessageDlg(RegistryTexts::MissingProgram(RegView.Caption(i)), TMsgDlgType::Error,
+                             TMsgDlgButtons::Ok);
+    allFound = false;
+  }
+  if (allFound) Interaction().MessageDlg(RegistryTexts::kAllFound, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+}

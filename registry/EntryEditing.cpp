@@ -1,0 +1,71 @@
+// Adding, changing and removing entries of the Registry page. Nothing here
+// reaches the registry: every change only marks the page as changed.
+#include <windows.h>
+
+#include "registry/RegAdd.h"
+#include "registry/RegistryPage.h"
+#include "registry/RegistryTexts.h"
+#include "support/Tools.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+bool Confirm(const std::string& question) {
+  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
+}
+
+std::string UpperCase(std::string text) {
+  CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+}  // namespace
+
+bool TRegistryPage::RunEntryDialog(const std::string& caption, std::string& name, std::string& value) {
+  TRegAddDlg dialog(GetAncestor(Handle(), GA_ROOT));
+  dialog.SetCaption(caption);
+  dialog.StringEdit.SetText(name);
+  dialog.ValueEdit.SetText(value);
+  if (Interaction().ShowModal(dialog) != TModalResult::Ok) return false;
+  name = Trim(dialog.StringEdit.Text());
+  value = Trim(dialog.ValueEdit.Text());
+  return true;
+}
+
+void TRegistryPage::AddRegBtnClick() {
+  std::string name, value;
+  if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value)) return;
+  RegChanged = true;
+  RegView.Add({name, value, kRowImage, REG_SZ});
+  UpdateListButtons();
+}
+
+void TRegistryPage::EditRegBtnClick() {
+  int index = RegView.SelectedIndex();
+  if (index < 0) return;
+  std::string name = RegView.Caption(index), value = RegView.SubItem(index);
+  if (!RunEntryDialog(RegistryTexts::kEditCaption, name, value)) return;
+  RegChanged = true;
+  RegView.SetSubItem(index, value);
+  // The row keeps its type: an expandable string stays one.
+  if (name != RegView.Caption(index)) RegView.SetCaption(index, name);
+}
+
+bool TRegistryPage::ConfirmSpecialRemoval(const std::string& name) {
+  const std::string upper = UpperCase(name);
+  if (upper == "SYSTEMTRAY") return Confirm(RegistryTexts::kSystemTrayWarning);
+  if (upper == "TASKMON.EXE" || upper == "TASKMONITOR") return Confirm(RegistryTexts::kTaskMonitorWarning);
+  if (upper == "MORVANE")
+    Interaction().MessageDlg(RegistryTexts::kMorvaneNote, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  return true;
+}
+
+void TRegistryPage::RemoveRegBtnClick() {
+  int index = RegView.SelectedIndex();
+  if (index < 0) return;
+  const std::string name = RegView.Caption(index);
+  if (!Confirm(RegistryTexts::RemoveQuestion(name)) || !ConfirmSpecialRemoval(name)) return;
+  RegChanged = true;
+  RegView.Delete(index);
+  UpdateListButtons();
+}

@@ -1,0 +1,65 @@
+// "Export": the entries shown, unsaved changes included, as a REGEDIT4 file.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "registry/RegExport.h"
+#include "registry/RegistryPage.h"
+#include "registry/RegistryTexts.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
+
+TFileDialogSpec RegSaveDialog() {
+  TFileDialogSpec dialog;
+  dialog.defaultExt = "reg";
+  dialog.filter = "Registrierungsdateien (*.reg)|*.reg|Alle  Dateien (*.*)|*.*";
+  dialog.options = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN |
+                   OFN_NODEREFERENCELINKS | OFN_ENABLESIZING;
+  return dialog;
+}
+
+std::vector<TRegExportRow> ExportRows(const TListView& view) {
+  std::vector<TRegExportRow> rows;
+  for (int i = 0; i < view.Count(); ++i) {
+    TListRow row = view.Row(i);
+    rows.push_back({row.caption, row.subItem, row.data == REG_EXPAND_SZ});
+  }
+  return rows;
+}
+
+}  // namespace
+
+void TRegistryPage::RegExportBtnClick() {
+  TPageControlBusy busy(AutoStartPageControl);
+  if (RegView.Count() == 0) {
+    Interaction().MessageDlg(RegistryTexts::kNothingToExport, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+    return;
+  }
+  if (auto name = NameThatCannotBeExported(ExportRows(RegView))) {
+    ShowError(RegistryTexts::NameWithLineBreak(*name));
+    return;
+  }
+  std::string fileName;  // the dialog never proposes a name
+  if (!Interaction().SaveFile(RegSaveDialog(), fileName)) return;
+  WriteExportFile(fileName);
+}
+
+void TRegistryPage::WriteExportFile(const std::string& fileName) {
+  HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    ShowError(RegistryTexts::CannotCreate(fileName));
+    return;
+  }
+  const std::string text = RegExportText(CurrentRegKey, ExportRows(RegView));
+  DWORD written = 0;
+  bool complete = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                  written == text.size();
+  complete = CloseHandle(file) && complete;
+  if (!complete) {
+    ShowError(RegistryTexts::CannotWrite(fileName));
+    return;
+  }
+  Interaction().MessageDlg(RegistryTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+}

@@ -1,0 +1,84 @@
+#pragma once
+// A main window over the emptied Run keys, with the Registry page at hand.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainForm.h"
+#include "registry/RegAdd.h"
+#include "registry/RunKeyPath.h"
+#include "tests/FakeInteraction.h"
+#include "tests/RegistrySandbox.h"
+
+inline const std::string kHKLMRun = RunKeyPath("HKEY_LOCAL_MACHINE", "Run");
+inline const std::string kHKCURun = RunKeyPath("HKEY_CURRENT_USER", "Run");
+inline const std::string kHKCURunOnce = RunKeyPath("HKEY_CURRENT_USER", "RunOnce");
+
+class RegistryPageTest : public testing::Test {
+ protected:
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  std::unique_ptr<TMainForm> form;
+
+  TRegistryPage& Page() { return *form->WinReg; }
+  TListView& View() { return Page().RegView; }
+
+  void Store(const std::string& keyPath, const std::string& name, const std::string& data, DWORD type = REG_SZ) {
+    TRunKeyPath key = ResolveRunKeyPath(keyPath);
+    StoreString(key.root, key.subKey, name, data, type);
+  }
+  std::vector<TStoredValue> Stored(const std::string& keyPath) {
+    TRunKeyPath key = ResolveRunKeyPath(keyPath);
+    return StoredValues(key.root, key.subKey);
+  }
+  void Open() { form = std::make_unique<TMainForm>(); }
+  // The rows as shown: "name=value".
+  std::vector<std::string> Rows() {
+    std::vector<std::string> rows;
+    for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i) + "=" + View().SubItem(i));
+    return rows;
+  }
+  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
+  // What a person does in the entry dialog: sees what it shows (caption,
+  // fields, OK state), types name and value, and presses OK.
+  struct TDialogSeen {
+    std::string caption, name, value;
+    bool okEnabled = false;
+  };
+  void FillEntryDialog(const std::string& name, const std::string& value, TDialogSeen* seen = nullptr) {
+    dialogs.OnModal([=, this](TDialog& dialog) {
+      auto& entry = dynamic_cast<TRegAddDlg&>(dialog);
+      if (seen) *seen = {entry.Caption(), entry.StringEdit.Text(), entry.ValueEdit.Text(), entry.OKBtn.Enabled()};
+      entry.StringEdit.SetText(name);
+      entry.ValueEdit.SetText(value);
+      Press(entry.OKBtn);
+      return entry.ModalResult();
+    });
+  }
+  void CancelEntryDialog() {
+    dialogs.OnModal([this](TDialog& dialog) {
+      Press(dynamic_cast<TRegAddDlg&>(dialog).CancelBtn);
+      return dialog.ModalResult();
+    });
+  }
+  void RegViewDoubleClick() {
+    NMHDR click = {View().Handle(), static_cast<UINT_PTR>(View().Id()), static_cast<UINT>(NM_DBLCLK)};
+    SendMessageA(Page().Handle(), WM_NOTIFY, click.idFrom, reinterpret_cast<LPARAM>(&click));
+  }
+  void Select(const std::string& name) {
+    for (int i = 0; i < View().Count(); ++i)
+      if (View().Caption(i) == name) View().Select(i);
+  }
+  // An edit made in memory, as the page's editing buttons make them.
+  void AddUnsavedRow(const std::string& name, const std::string& value) {
+    View().Add({name, value, TRegistryPage::kRowImage, REG_SZ});
+    Page().RegChanged = true;
+  }
+};
+
