@@ -1,0 +1,53 @@
+#include "support/WininitFile.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "support/MyTools.h"
+#include "support/Tools.h"
+
+namespace {
+
+bool IsRenameHeader(const std::string& line) { return MyTools.UpperCaseGerman(line) == "[RENAME]"; }
+
+bool StartsSection(const std::string& line) {
+  return line.find('[') != std::string::npos && line.find(']') != std::string::npos;
+}
+
+std::string ShortFolderName(const std::string& folder) {
+  std::vector<char> buffer(folder.size() + MAX_PATH);
+  DWORD length = GetShortPathNameA(folder.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (length == 0 || length >= buffer.size()) return folder;
+  return std::string(buffer.data(), length);
+}
+
+}  // namespace
+
+void AddRenameEntry(std::vector<std::string>& lines, const std::string& entry) {
+  auto header = std::find_if(lines.begin(), lines.end(), IsRenameHeader);
+  if (header == lines.end()) {
+    lines.insert(lines.end(), {"[rename]", entry});
+    return;
+  }
+  auto nextSection = std::find_if(header + 1, lines.end(), StartsSection);
+  if (nextSection == lines.end()) {
+    lines.push_back(entry);
+    return;
+  }
+  auto last = nextSection - 1;
+  while (last != header && last->empty()) --last;
+  lines.insert(last + 1, entry);
+}
+
+std::string WininitName(const std::string& path) {
+  if (path == "NUL") return path;
+  const std::string folderWithBackslash = path.substr(0, path.size() - ExtractFileName(path).size());
+  std::string folder = folderWithBackslash;
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  folder = MyTools.UpperCaseGerman(ShortFolderName(folder));
+  if (folder.empty()) folder = MyTools.UpperCaseGerman(folderWithBackslash);
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  return folder + MyTools.UpperCaseGerman(ExtractFileName(path));
+}

@@ -1,0 +1,75 @@
+// File sizes, German upper case and the WININIT.INI entries.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "support/MyTools.h"
+#include "support/WininitFile.h"
+#include "tests/ScratchFolder.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(MyTools, FileSizeOfFilesFoldersAndMissingPaths) {
+  TScratchFolder folder("file-size");
+  WriteFileBytes(folder.File("leer.txt"), "");
+  WriteFileBytes(folder.File("drei.txt"), "abc");
+  EXPECT_EQ(MyTools.FileSizeOf(folder.File("leer.txt")), 0);
+  EXPECT_EQ(MyTools.FileSizeOf(folder.File("drei.txt")), 3);
+  EXPECT_EQ(MyTools.FileSizeOf(folder.File("d*.txt")), 3);
+  EXPECT_EQ(MyTools.FileSizeOf(folder.Path()), -1);
+  EXPECT_EQ(MyTools.FileSizeOf(folder.File("fehlt.txt")), -1);
+}
+
+TEST(MyTools, RepeatTextGrowsPastN) {
+  EXPECT_EQ(MyTools.RepeatText("x", 70), std::string(71, 'x'));
+  EXPECT_EQ(MyTools.RepeatText("ab", 3), "abab");
+  EXPECT_EQ(MyTools.RepeatText("ab", 0), "ab");
+}
+
+TEST(MyTools, UpperCaseGermanKeepsSharpS) {
+  // ö follows the rule for ä, ö and ü; only ß has no upper case.
+  EXPECT_EQ(MyTools.UpperCaseGerman("größe"), "GRÖßE");
+  EXPECT_EQ(MyTools.UpperCaseGerman("äöü az AZ é"), "ÄÖÜ AZ AZ é");
+}
+
+TEST(WininitEntries, GoAtTheEndOfTheRenameSectionBeforeItsBlankLines) {
+  Lines lines = {"[rename]", "A=B", "C=D", "", "[Other]", "x=y"};
+  AddRenameEntry(lines, "E=F");
+  EXPECT_EQ(lines, (Lines{"[rename]", "A=B", "C=D", "E=F", "", "[Other]", "x=y"}));
+
+  Lines upper = {"[RENAME]", "A=B"};
+  AddRenameEntry(upper, "E=F");
+  EXPECT_EQ(upper, (Lines{"[RENAME]", "A=B", "E=F"}));
+
+  Lines emptySection = {"[rename]", "[Other]"};
+  AddRenameEntry(emptySection, "E=F");
+  EXPECT_EQ(emptySection, (Lines{"[rename]", "E=F", "[Other]"}));
+
+  Lines emptySectionThenBlank = {"[rename]", "", "", "[Other]"};
+  AddRenameEntry(emptySectionThenBlank, "E=F");
+  EXPECT_EQ(emptySectionThenBlank, (Lines{"[rename]", "E=F", "", "", "[Other]"}));
+
+  Lines none = {"[Other]", "x=y"};
+  AddRenameEntry(none, "E=F");
+  EXPECT_EQ(none, (Lines{"[Other]", "x=y", "[rename]", "E=F"}));
+
+  Lines indented = {" [rename]", "[rename]x"};  // the whole line must be the header
+  AddRenameEntry(indented, "E=F");
+  EXPECT_EQ(indented, (Lines{" [rename]", "[rename]x", "[rename]", "E=F"}));
+}
+
+TEST(WininitName, ShortUpperCaseFolderWithTheFileNameInUpperCase) {
+  EXPECT_EQ(WininitName("NUL"), "NUL");
+  EXPECT_EQ(WininitName("C:\\autoexec.bat"), "C:\\AUTOEXEC.BAT");
+  TScratchFolder folder("wininit name");
+  CreateDirectoryA(folder.File("Mein langer Ordner").c_str(), nullptr);
+  char shortName[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameA(folder.File("Mein langer Ordner").c_str(), shortName, MAX_PATH), 0u);
+  EXPECT_EQ(WininitName(folder.File("Mein langer Ordner\\Lange Datei.txt")),
+            MyTools.UpperCaseGerman(shortName) + "\\LANGE DATEI.TXT");
+  // A folder that does not exist keeps its long form.
+  EXPECT_EQ(WininitName("C:\\Gibt es nicht\\größe.sys"), "C:\\GIBT ES NICHT\\GRÖßE.SYS");
+}
+
+}  // namespace
