@@ -25,6 +25,7 @@ constexpr TPageTab kPageTabs[] = {
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
+constexpr int kRestartPage = 12;
 
 void RegisterWindowClass() {
   static bool registered = false;
@@ -80,10 +81,12 @@ void TMainForm::CreatePages() {
   WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
                                            Unsaved.Flag(TPageFlag::Registry));
   Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->SaveRegBtnClick(); });
+  RebootWindows = std::make_unique<TRestartPage>(pages, [this] { Close(); });
   for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i) {
     HWND sheet = nullptr;
     if (i == kInfoPage) sheet = Info->Handle();
     else if (i == kRegistryPage) sheet = WinReg->Handle();
+    else if (i == kRestartPage) sheet = RebootWindows->Handle();
     else sheet = emptyPages_.emplace_back(std::make_unique<TDialog>(pages, IDD_EMPTY_PAGE))->Handle();
     AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheet);
   }

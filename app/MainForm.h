@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/InfoPage.h"
+#include "app/RestartPage.h"
 #include "app/UnsavedChanges.h"
 #include "registry/RegistryPage.h"
 #include "toolkit/Dialog.h"
@@ -44,6 +45,7 @@ class TMainForm {
   std::unique_ptr<TPageControl> AutoStartPageControl;
   std::unique_ptr<TInfoPage> Info;
   std::unique_ptr<TRegistryPage> WinReg;
+  std::unique_ptr<TRestartPage> RebootWindows;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -18,6 +18,7 @@
 // Tab sheets, in tab order; pages still to come use the empty sheet.
 #define IDD_INFO 100
 #define IDD_WINREG 101
+#define IDD_REBOOTWINDOWS 112
 #define IDD_REGADD 150
 #define IDD_EMPTY_PAGE 199
 
@@ -51,3 +52,12 @@
 #define IDC_STRINGEDIT 1152
 #define IDC_VALUEEDIT 1153
 #define IDC_SEEKBTN 1154
+
+// Restart page
+#define IDC_BEVEL3 2200
+#define IDC_LABEL16 2201
+#define IDC_RADIOGROUP 2202
+#define IDC_RESTART_ITEM0 2203
+#define IDC_RESTART_ITEM1 2204
+#define IDC_RESTART_ITEM2 2205
+#define IDC_RESTARTBTN 2206

@@ -72,6 +72,11 @@ bool TFakeInteraction::SaveFile(const TFileDialogSpec& request, std::string& fil
   return NextFile(request, fileName, true);
 }
 
+bool TFakeInteraction::ShutdownWindows(unsigned flags) {
+  shutdownRequests.push_back(flags);
+  return shutdownAccepted;
+}
+
 void ExpectShown(const TFakeInteraction& fake, const std::vector<TShownMessage>& expected, std::source_location where) {
   testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()), "messages shown");
   EXPECT_EQ(fake.Shown(), expected);

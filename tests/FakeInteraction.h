@@ -58,6 +58,11 @@ class TFakeInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  // Never ends the session: records the flags and answers as scripted.
+  bool ShutdownWindows(unsigned flags) override;
+
+  bool shutdownAccepted = true;
+  std::vector<unsigned> shutdownRequests;
 
  private:
   bool NextFile(const TFileDialogSpec& request, std::string& fileName, bool save);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "support/Shutdown.h"
 #include "toolkit/Dialog.h"
 
 namespace {
@@ -91,3 +92,5 @@ bool TDesktopInteraction::OpenFile(const TFileDialogSpec& request, std::string& 
 bool TDesktopInteraction::SaveFile(const TFileDialogSpec& request, std::string& fileName) {
   return RunFileDialog(request, fileName, true);
 }
+
+bool TDesktopInteraction::ShutdownWindows(unsigned flags) { return RequestShutdown(flags); }

@@ -8,4 +8,5 @@ class TDesktopInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  bool ShutdownWindows(unsigned flags) override;
 };

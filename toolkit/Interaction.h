@@ -32,6 +32,10 @@ class TInteraction {
   // proposed name on entry and the chosen one on return.
   virtual bool OpenFile(const TFileDialogSpec& request, std::string& fileName) = 0;
   virtual bool SaveFile(const TFileDialogSpec& request, std::string& fileName) = 0;
+
+  // Asks Windows to restart, shut down or log off (ExitWindowsEx flags);
+  // true when the request was accepted.
+  virtual bool ShutdownWindows(unsigned flags) = 0;
 };
 
 // The object in charge; the desktop implementation unless a test installed
