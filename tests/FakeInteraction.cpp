@@ -72,6 +72,17 @@ bool TFakeInteraction::SaveFile(const TFileDialogSpec& request, std::string& fil
   return NextFile(request, fileName, true);
 }
 
+std::string TFakeInteraction::BrowseForFolder(const std::string& title) {
+  folderBrowserTitles.push_back(title);
+  if (folderChoices_.empty()) {
+    ADD_FAILURE() << "unexpected folder browser: " << title;
+    return "";
+  }
+  std::string folder = folderChoices_.front();
+  folderChoices_.pop_front();
+  return folder;
+}
+
 bool TFakeInteraction::ShutdownWindows(unsigned flags) {
   shutdownRequests.push_back(flags);
   return shutdownAccepted;

@@ -58,6 +58,11 @@ class TFakeInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  // Answers with the next folder given to ChooseFolder; records the title.
+  std::string BrowseForFolder(const std::string& title) override;
+  void ChooseFolder(const std::string& folder) { folderChoices_.push_back(folder); }
+  std::vector<std::string> folderBrowserTitles;
+
   // Never ends the session: records the flags and answers as scripted.
   bool ShutdownWindows(unsigned flags) override;
 
@@ -70,6 +75,7 @@ class TFakeInteraction : public TInteraction {
   std::deque<TModalResult> answers_;
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
   std::deque<std::optional<std::string>> fileChoices_;
+  std::deque<std::string> folderChoices_;
   std::vector<TShownMessage> shown_;
   std::vector<TFileDialogShown> fileDialogs_;
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "support/FileCopy.h"
 #include "support/MyTools.h"
 #include "support/WininitFile.h"
 #include "tests/ScratchFolder.h"
@@ -70,6 +71,26 @@ TEST(WininitName, ShortUpperCaseFolderWithTheFileNameInUpperCase) {
             MyTools.UpperCaseGerman(shortName) + "\\LANGE DATEI.TXT");
   // A folder that does not exist keeps its long form.
   EXPECT_EQ(WininitName("C:\\Gibt es nicht\\größe.sys"), "C:\\GIBT ES NICHT\\GRÖßE.SYS");
+}
+
+TEST(CopyFilesPaired, CopiesEachSourceToItsOwnDestinationCreatingFoldersAndOverwriting) {
+  TScratchFolder folder("copy-paired");
+  WriteFileBytes(folder.File("a.txt"), "A");
+  WriteFileBytes(folder.File("b.txt"), "B");
+  WriteFileBytes(folder.File("alt.txt"), "alt");
+  EXPECT_TRUE(CopyFilesPaired(nullptr, {folder.File("a.txt"), folder.File("b.txt")},
+                              {folder.File("neu\\tief\\A.KOP"), folder.File("alt.txt")}, "Dateien werden gesichert!"));
+  EXPECT_EQ(ReadFileBytes(folder.File("neu\\tief\\A.KOP")), "A");
+  EXPECT_EQ(ReadFileBytes(folder.File("alt.txt")), "B");
+  EXPECT_EQ(ReadFileBytes(folder.File("a.txt")), "A");  // copied, not moved
+}
+
+TEST(CopyFilesPaired, AnEmptyListOrAMissingSourceIsAFailure) {
+  TScratchFolder folder("copy-paired-fails");
+  EXPECT_FALSE(CopyFilesPaired(nullptr, {}, {}, "x"));
+  WriteFileBytes(folder.File("da.txt"), "da");
+  EXPECT_FALSE(CopyFilesPaired(nullptr, {folder.File("da.txt"), folder.File("fehlt.txt")},
+                               {folder.File("k1.txt"), folder.File("k2.txt")}, "x"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -91,6 +92,21 @@ bool TDesktopInteraction::OpenFile(const TFileDialogSpec& request, std::string& 
 
 bool TDesktopInteraction::SaveFile(const TFileDialogSpec& request, std::string& fileName) {
   return RunFileDialog(request, fileName, true);
+}
+
+std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {
+  char displayName[MAX_PATH] = {};
+  BROWSEINFOA browse = {};
+  browse.hwndOwner = GetActiveWindow();
+  browse.pszDisplayName = displayName;
+  browse.lpszTitle = title.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS;
+  LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
+  if (!chosen) return "";
+  char path[MAX_PATH] = {};
+  bool hasPath = SHGetPathFromIDListA(chosen, path);
+  CoTaskMemFree(chosen);
+  return hasPath ? path : "";
 }
 
 bool TDesktopInteraction::ShutdownWindows(unsigned flags) { return RequestShutdown(flags); }

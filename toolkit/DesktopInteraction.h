@@ -8,5 +8,6 @@ class TDesktopInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  std::string BrowseForFolder(const std::string& title) override;
   bool ShutdownWindows(unsigned flags) override;
 };

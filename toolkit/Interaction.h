@@ -33,6 +33,9 @@ class TInteraction {
   virtual bool OpenFile(const TFileDialogSpec& request, std::string& fileName) = 0;
   virtual bool SaveFile(const TFileDialogSpec& request, std::string& fileName) = 0;
 
+  // The shell's folder browser; the folder chosen, or empty on cancel.
+  virtual std::string BrowseForFolder(const std::string& title) = 0;
+
   // Asks Windows to restart, shut down or log off (ExitWindowsEx flags);
   // true when the request was accepted.
   virtual bool ShutdownWindows(unsigned flags) = 0;
