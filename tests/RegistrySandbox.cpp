@@ -86,3 +86,28 @@ TScratchKey::TScratchKey(const std::string& name) : subKey_("Software\\VelmoraTe
 }
 
 TScratchKey::~TScratchKey() { RegDeleteTreeA(HKEY_CURRENT_USER, subKey_.c_str()); }
+
+TKeptValue::TKeptValue(HKEY root, const std::string& subKey, const std::string& name)
+    : root_(root), subKey_(subKey), name_(name) {
+  for (const TStoredValue& value : StoredValues(root, subKey))
+    if (lstrcmpiA(value.name.c_str(), name.c_str()) == 0) {
+      existed_ = true;
+      original_ = value;
+    }
+}
+
+TKeptValue::~TKeptValue() {
+  if (existed_)
+    StoreValue(root_, subKey_, original_);
+  else
+    Delete();
+}
+
+void TKeptValue::Set(const std::string& data) { StoreString(root_, subKey_, name_, data); }
+
+void TKeptValue::Delete() {
+  HKEY key;
+  if (RegOpenKeyExA(root_, subKey_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueA(key, name_.c_str());
+  RegCloseKey(key);
+}

@@ -44,3 +44,19 @@ class TScratchKey {
  private:
   std::string subKey_;
 };
+
+// Keeps one value as it was: whatever a test does to it is undone at the end
+// (a value that did not exist is deleted again).
+class TKeptValue {
+ public:
+  TKeptValue(HKEY root, const std::string& subKey, const std::string& name);
+  ~TKeptValue();
+  void Set(const std::string& data);
+  void Delete();
+
+ private:
+  HKEY root_;
+  std::string subKey_, name_;
+  bool existed_ = false;
+  TStoredValue original_;
+};

@@ -1,0 +1,66 @@
+#include "support/SystemLocations.h"
+
+#include <windows.h>
+
+#include <optional>
+
+#include "support/RegKey.h"
+
+namespace {
+
+constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr DWORD kBufferSize = 1023;
+
+std::optional<std::string> QueryText(const TRegKey& key, const char* name) {
+  char buffer[kBufferSize + 1] = {};
+  DWORD size = kBufferSize;
+  if (RegQueryValueExA(key.Handle(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return std::string(buffer);
+}
+
+bool IsFolder(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string DefaultStartupDir() { return GetWinDir() + "\\Startmenü\\Autostart"; }
+
+}  // namespace
+
+std::string GetWinDir() {
+  char buffer[kBufferSize + 1] = {};
+  GetWindowsDirectoryA(buffer, kBufferSize);
+  return buffer;
+}
+
+std::string GetBootDir() {
+  std::string result = "C:\\";
+  if (TRegKey setup(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", KEY_QUERY_VALUE);
+      setup) {
+    if (auto bootDir = QueryText(setup, "BootDir")) result = *bootDir;
+  }
+  if (result.empty()) result = "C:\\";
+  if (result.back() != '\\') result += '\\';
+  return result;
+}
+
+std::string GetUserStartupDir() {
+  TRegKey folders(HKEY_CURRENT_USER, kShellFolders, KEY_QUERY_VALUE);
+  if (!folders) return DefaultStartupDir();
+  return QueryText(folders, "Startup").value_or(DefaultStartupDir());
+}
+
+std::string GetCommonStartupDir() {
+  TRegKey folders(HKEY_LOCAL_MACHINE, kShellFolders, KEY_QUERY_VALUE);
+  if (!folders) return DefaultStartupDir();
+  std::string result = QueryText(folders, "Common Startup").value_or(DefaultStartupDir());
+  if (result.empty() || !IsFolder(result)) {
+    if (auto programs = QueryText(folders, "Common Programs")) {
+      result = *programs;
+      if (result.empty() || result.back() != '\\') result += '\\';
+      result += "Autostart";
+    }
+  }
+  return result;
+}
