@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "support/MyTools.h"
+#include "support/SystemLocations.h"
 #include "support/Tools.h"
 
 namespace {
@@ -21,6 +24,48 @@ std::string ShortFolderName(const std::string& folder) {
   DWORD length = GetShortPathNameA(folder.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
   if (length == 0 || length >= buffer.size()) return folder;
   return std::string(buffer.data(), length);
+}
+
+// The lines of a text file, whatever its line ends (CR LF, LF or CR).
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  std::stringstream content;
+  content << file.rdbuf();
+  const std::string text = content.str();
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c != '\r' && c != '\n') {
+      line += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    lines.push_back(line);
+    line.clear();
+  }
+  if (!line.empty()) lines.push_back(line);
+  return true;
+}
+
+bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  for (const std::string& line : lines) file << line << "\r\n";
+  file.close();
+  return static_cast<bool>(file);
+}
+
+std::string ScheduleInWininit(const std::string& entry) {
+  const std::string path = GetWinDir() + "\\WININIT.INI";
+  std::vector<std::string> lines;
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+    if (!ReadLines(path, lines)) return "Datei " + path + " kann nicht geöffnet werden.";
+  }
+  AddRenameEntry(lines, entry);
+  if (!WriteLines(path, lines)) return "Datei \"" + path + "\" kann nicht erstellt werden.";
+  return "";
 }
 
 }  // namespace
@@ -50,4 +95,12 @@ std::string WininitName(const std::string& path) {
   if (folder.empty()) folder = MyTools.UpperCaseGerman(folderWithBackslash);
   if (folder.empty() || folder.back() != '\\') folder += '\\';
   return folder + MyTools.UpperCaseGerman(ExtractFileName(path));
+}
+
+std::string ReplaceAtReboot(const std::string& source, const std::string& destination) {
+  if (IsWinNT) {
+    MoveFileExA(source.c_str(), destination == "NUL" ? nullptr : destination.c_str(), MOVEFILE_DELAY_UNTIL_REBOOT);
+    return "";
+  }
+  return ScheduleInWininit(WininitName(destination) + "=" + WininitName(source));
 }

@@ -15,3 +15,9 @@ void AddRenameEntry(std::vector<std::string>& lines, const std::string& entry);
 // a final backslash, then the file name, all in German upper case. "NUL"
 // stays "NUL".
 std::string WininitName(const std::string& path);
+
+// Arranges that at the next start of Windows source replaces destination
+// (a destination "NUL" deletes source): on the NT family by a delayed move,
+// on Windows 9x by an entry in WININIT.INI of the Windows folder. Returns an
+// error text when WININIT.INI cannot be read or written, else empty.
+std::string ReplaceAtReboot(const std::string& source, const std::string& destination);

@@ -4,6 +4,9 @@
 
 #include "support/FileCopy.h"
 #include "support/MyTools.h"
+#include "support/SystemLocations.h"
+#include "support/Tools.h"
+#include "tests/RegistrySandbox.h"
 #include "support/WininitFile.h"
 #include "tests/ScratchFolder.h"
 
@@ -71,6 +74,57 @@ TEST(WininitName, ShortUpperCaseFolderWithTheFileNameInUpperCase) {
             MyTools.UpperCaseGerman(shortName) + "\\LANGE DATEI.TXT");
   // A folder that does not exist keeps its long form.
   EXPECT_EQ(WininitName("C:\\Gibt es nicht\\größe.sys"), "C:\\GIBT ES NICHT\\GRÖßE.SYS");
+}
+
+// WININIT.INI of the test prefix, removed again afterwards: every new Wine
+// session would otherwise carry out what a test scheduled.
+class ReplaceAtRebootTest : public testing::Test {
+ protected:
+  const std::string wininit = GetWinDir() + "\\WININIT.INI";
+  TScratchFolder folder{"replace-at-reboot"};
+  TKeptValue pending{HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
+                     "PendingFileRenameOperations"};
+  void SetUp() override { Remove(); }
+  void TearDown() override { Remove(); }
+  void Remove() {
+    SetFileAttributesA(wininit.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(wininit.c_str());
+    RemoveDirectoryA(wininit.c_str());
+  }
+};
+
+TEST_F(ReplaceAtRebootTest, OnWindows9xWritesRenameEntriesIntoWininit) {
+  if (IsWinNT) GTEST_SKIP() << "WININIT.INI serves the 9x family only";
+  const std::string copy = folder.File("SYSTEM.DAT"), live = GetWinDir() + "\\SYSTEM.DAT";
+  EXPECT_EQ(ReplaceAtReboot(copy, live), "");
+  const std::string entry = WininitName(live) + "=" + WininitName(copy);
+  EXPECT_EQ(ReadFileBytes(wininit), "[rename]\r\n" + entry + "\r\n");
+
+  SetFileAttributesA(wininit.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(ReplaceAtReboot(copy, "NUL"), "");
+  EXPECT_EQ(ReadFileBytes(wininit), "[rename]\r\n" + entry + "\r\nNUL=" + WininitName(copy) + "\r\n");
+  EXPECT_EQ(GetFileAttributesA(wininit.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+}
+
+TEST_F(ReplaceAtRebootTest, AWininitThatCannotBeReadIsReported) {
+  if (IsWinNT) GTEST_SKIP() << "WININIT.INI serves the 9x family only";
+  CreateDirectoryA(wininit.c_str(), nullptr);
+  EXPECT_EQ(ReplaceAtReboot(folder.File("a"), "NUL"), "Datei " + wininit + " kann nicht geöffnet werden.");
+}
+
+TEST_F(ReplaceAtRebootTest, OnTheNtFamilyAsksForADelayedMove) {
+  if (!IsWinNT) GTEST_SKIP() << "delayed moves serve the NT family only";
+  pending.Delete();
+  const std::string copy = folder.File("kopie.ini"), live = folder.File("live.ini");
+  WriteFileBytes(copy, "neu");
+  EXPECT_EQ(ReplaceAtReboot(copy, live), "");
+  EXPECT_EQ(ReplaceAtReboot(copy, "NUL"), "");
+  EXPECT_EQ(GetFileAttributesA(wininit.c_str()), INVALID_FILE_ATTRIBUTES);
+  std::string operations;
+  for (const TStoredValue& value : StoredValues(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager"))
+    if (value.name == "PendingFileRenameOperations") operations = value.data;
+  EXPECT_EQ(operations, std::string("\\??\\") + copy + '\0' + "\\??\\" + live + '\0' + "\\??\\" + copy + '\0' +
+                            '\0' + '\0');
 }
 
 TEST(CopyFilesPaired, CopiesEachSourceToItsOwnDestinationCreatingFoldersAndOverwriting) {
