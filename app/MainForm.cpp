@@ -4,6 +4,7 @@
 
 #include "app/BackupCopy.h"
 #include "res/resource.h"
+#include "support/Tools.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -25,6 +26,7 @@ constexpr TPageTab kPageTabs[] = {
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
+constexpr int kBackupPage = 11;
 constexpr int kRestartPage = 12;
 
 void RegisterWindowClass() {
@@ -81,11 +83,18 @@ void TMainForm::CreatePages() {
   WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
                                            Unsaved.Flag(TPageFlag::Registry));
   Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->SaveRegBtnClick(); });
+  BackupRestore = std::make_unique<TBackupPage>(
+      pages, TBackupHost{*AutoStartPageControl, [this] {
+                           bool canClose = true;
+                           FormCloseQuery(canClose);
+                         },
+                         [this] { LoadAllPages(); }});
   RebootWindows = std::make_unique<TRestartPage>(pages, [this] { Close(); });
   for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i) {
     HWND sheet = nullptr;
     if (i == kInfoPage) sheet = Info->Handle();
     else if (i == kRegistryPage) sheet = WinReg->Handle();
+    else if (i == kBackupPage) sheet = BackupRestore->Handle();
     else if (i == kRestartPage) sheet = RebootWindows->Handle();
     else sheet = emptyPages_.emplace_back(std::make_unique<TDialog>(pages, IDD_EMPTY_PAGE))->Handle();
     AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheet);
@@ -99,10 +108,23 @@ void TMainForm::FormCreate() {
   BackupsEnabled = true;
   ShowBackupsSwitch();
   Application().OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
+  LoadAllPages();
+  ApplyPlatform();
+  AutoStartPageControl->SetActivePageIndex(kInfoPage);
+}
+
+void TMainForm::LoadAllPages() {
+  Unsaved.ClearAll();  // so that no reload asks to discard changes
   WinReg->CurrentRegKey.clear();
+  WinReg->HKLMRunBtn.SetDown(true);
   WinReg->LoadRegKey(WinReg->HKLMRunBtn.Hint());
   Unsaved.ClearAll();
-  AutoStartPageControl->SetActivePageIndex(kInfoPage);
+}
+
+void TMainForm::ApplyPlatform() {
+  for (TControl* control : std::initializer_list<TControl*>{&BackupRestore->BrowseBtn, &BackupRestore->FolderEdit,
+                                                            &BackupRestore->BackupBtn, &BackupRestore->RestoreBtn})
+    control->SetEnabled(!IsWinNT);
 }
 
 void TMainForm::FormDestroy() {

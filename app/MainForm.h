@@ -11,6 +11,7 @@
 #include "app/InfoPage.h"
 #include "app/RestartPage.h"
 #include "app/UnsavedChanges.h"
+#include "backup/BackupPage.h"
 #include "registry/RegistryPage.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ImageList.h"
@@ -45,6 +46,7 @@ class TMainForm {
   std::unique_ptr<TPageControl> AutoStartPageControl;
   std::unique_ptr<TInfoPage> Info;
   std::unique_ptr<TRegistryPage> WinReg;
+  std::unique_ptr<TBackupPage> BackupRestore;
   std::unique_ptr<TRestartPage> RebootWindows;
 
  private:
@@ -55,6 +57,11 @@ class TMainForm {
   void CreatePages();
   void FormCreate();
   void FormDestroy();
+  // Loads every page from the system, in the fixed order, and leaves every
+  // unsaved-change flag clear: at start and after a restore.
+  void LoadAllPages();
+  // What the NT family cannot use is disabled, what only it can use enabled.
+  void ApplyPlatform();
   // Both system menus: the window's own, then the application window's.
   std::vector<HMENU> SystemMenus() const;
   void ExtendSystemMenus();

@@ -5,6 +5,7 @@
 #include "registry/RegExport.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
+#include "support/WholeFile.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -47,19 +48,14 @@ void TRegistryPage::RegExportBtnClick() {
 }
 
 void TRegistryPage::WriteExportFile(const std::string& fileName) {
-  HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    ShowError(RegistryTexts::CannotCreate(fileName));
-    return;
+  switch (WriteWholeFile(fileName, RegExportText(CurrentRegKey, ExportRows(RegView)))) {
+    case TWriteResult::NotCreated:
+      ShowError(RegistryTexts::CannotCreate(fileName));
+      return;
+    case TWriteResult::Incomplete:
+      ShowError(RegistryTexts::CannotWrite(fileName));
+      return;
+    case TWriteResult::Written:
+      Interaction().MessageDlg(RegistryTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
   }
-  const std::string text = RegExportText(CurrentRegKey, ExportRows(RegView));
-  DWORD written = 0;
-  bool complete = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                  written == text.size();
-  complete = CloseHandle(file) && complete;
-  if (!complete) {
-    ShowError(RegistryTexts::CannotWrite(fileName));
-    return;
-  }
-  Interaction().MessageDlg(RegistryTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
 }

@@ -18,6 +18,7 @@
 // Tab sheets, in tab order; pages still to come use the empty sheet.
 #define IDD_INFO 100
 #define IDD_WINREG 101
+#define IDD_BACKUPRESTORE 111
 #define IDD_REBOOTWINDOWS 112
 #define IDD_REGADD 150
 #define IDD_EMPTY_PAGE 199
@@ -61,3 +62,16 @@
 #define IDC_RESTART_ITEM1 2204
 #define IDC_RESTART_ITEM2 2205
 #define IDC_RESTARTBTN 2206
+
+// Backup page (check boxes 1 to 10 in row order)
+#define IDC_LABEL17 2100
+#define IDC_LABEL18 2101
+#define IDC_CHECKBOX1 2102
+#define IDC_BROWSEBTN 2112
+#define IDC_LABEL19 2113
+#define IDC_FOLDEREDIT 2114
+#define IDC_BACKUPBTN 2115
+#define IDC_RESTOREBTN 2116
+#define IDC_RESTOREPANEL 2117
+#define IDC_LABEL20 2118
+#define IDC_FILENAMELABEL 2119

@@ -1,0 +1,119 @@
+// "Wiederherstellung": each listed copy back to where it came from, one file
+// at a time; what cannot be replaced now is replaced at the next start, and
+// Windows is then restarted by force.
+#include <windows.h>
+
+#include "backup/BackupPage.h"
+#include "backup/BackupSet.h"
+#include "backup/BackupTexts.h"
+#include "backup/RestoreInformation.h"
+#include "support/FileCopy.h"
+#include "support/MyTools.h"
+#include "support/Tools.h"
+#include "support/WininitFile.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+constexpr unsigned kForcedRestart = EWX_REBOOT | EWX_FORCE;
+
+void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
+void ShowInfo(const std::string& text) {
+  Interaction().MessageDlg(text, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+}
+
+struct TRestorePair {
+  std::string key, copy, destination;
+};
+
+bool SameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+// The file's keys of the checked rows, spelled as in the file, in row order.
+std::vector<std::string> SelectedKeys(const std::vector<std::string>& keys, const std::vector<bool>& checked) {
+  std::vector<std::string> selected;
+  for (size_t row = 0; row < checked.size(); ++row) {
+    if (!checked[row]) continue;
+    for (const std::string& key : keys)
+      if (SameName(key, kBackupSet[row].storedName)) {
+        selected.push_back(key);
+        break;
+      }
+  }
+  return selected;
+}
+
+// A restore-information file may come from anywhere: a destination must be
+// a file of the key's own name, or the copy could overwrite any file at all.
+std::vector<TRestorePair> RestorePairs(const std::string& info, const std::string& folder,
+                                       const std::vector<std::string>& selected) {
+  std::vector<TRestorePair> pairs;
+  for (const std::string& key : selected) {
+    const std::string destination = IniValue(info, "BACKUP", key);
+    if (destination.empty()) continue;
+    if (!SameName(ExtractFileName(destination), key)) {
+      ShowError(BackupTexts::ForeignDestination(key, destination));
+      continue;
+    }
+    pairs.push_back({key, folder + "\\" + key, destination});
+  }
+  return pairs;
+}
+
+}  // namespace
+
+void TBackupPage::RestoreBtnClick() {
+  if (FolderEdit.Text().empty()) {
+    ShowError(BackupTexts::kNoRestoreFolder);
+    return;
+  }
+  bool restartNeeded = false;
+  const std::string folder = NormaliseBackupFolder(FolderEdit.Text());
+  const std::string info = folder + "\\Trivan.ini";
+  if (!FileExists(info) || MyTools.FileSizeOf(info) <= 0) {
+    ShowError(BackupTexts::InvalidInfo(info));
+    return;
+  }
+  host_.askToSaveChangedPages();
+  DWORD attributes = GetFileAttributesA(info.c_str());
+  if ((attributes & FILE_ATTRIBUTE_READONLY) && !SetFileAttributesA(info.c_str(), FILE_ATTRIBUTE_ARCHIVE)) {
+    ShowError(BackupTexts::ReadOnlyInfo(info));
+    return;
+  }
+  std::string wininitError;
+  {
+    TPageControlBusy busy(host_.pages);
+    const std::vector<std::string> keys = IniKeys(info, "BACKUP");
+    std::vector<bool> checked;
+    for (const auto& box : CheckBoxes) checked.push_back(box->Checked());
+    const std::vector<std::string> selected = SelectedKeys(keys, checked);
+    if (keys.empty()) {
+      ShowError(BackupTexts::NoRestoreInformation(info));
+    } else if (selected.empty()) {
+      ShowError(BackupTexts::kNothingToRestore);
+    } else {
+      const std::vector<TRestorePair> pairs = RestorePairs(info, folder, selected);
+      ShowRestorePanel(true);
+      for (const TRestorePair& pair : pairs) {
+        ShowRestoring(pair.key);
+        if (CopyFilesPaired(GetAncestor(Handle(), GA_ROOT), {pair.copy}, {pair.destination},
+                            BackupTexts::kRestoreProgress))
+          continue;
+        restartNeeded = true;
+        wininitError = ReplaceAtReboot(pair.copy, pair.destination);
+        if (!wininitError.empty()) break;
+      }
+      if (wininitError.empty()) {
+        host_.reloadAllPages();
+        ShowRestorePanel(false);
+        ShowInfo(restartNeeded ? BackupTexts::kRestoreDone : BackupTexts::kRestoreDoneRestartAdvised);
+      }
+    }
+    ShowRestorePanel(false);
+  }
+  // Told before the restart warning, so that the user knows which files
+  // will not be replaced.
+  if (!wininitError.empty()) ShowError(wininitError);
+  if (!restartNeeded) return;
+  ShowInfo(BackupTexts::kRestartWarning);
+  if (!Interaction().ShutdownWindows(kForcedRestart)) ShowError(BackupTexts::kRestartFailed);
+}

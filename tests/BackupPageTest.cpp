@@ -1,0 +1,253 @@
+// The backup page: folder choice, backup, restore, over a boot drive of the
+// test's own and the Windows folder of the test prefix.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/MainForm.h"
+#include "support/SystemLocations.h"
+#include "support/Tools.h"
+#include "tests/FakeInteraction.h"
+#include "tests/RegistrySandbox.h"
+#include "tests/ScratchFolder.h"
+
+namespace {
+
+const std::string kHeader =
+    ";Velmora Wiederherstellungsinformationen\r\n;\r\n"
+    "; Führen Sie keine Änderungen an dieser Datei durch!\r\n;\r\n"
+    ";Auf KEINEN Fall die Schreibung der Dateinamen ändern, ansonsten erkennt der Velmora diese nicht mehr!\r\n"
+    ";\r\n[BACKUP]\r\n";
+
+class BackupPageTest : public testing::Test {
+ protected:
+  BackupPageTest() {
+    bootDir.Set(boot.Path() + "\\");
+    for (const char* name : {"Autoexec.bat", "Config.sys", "MSDOS.SYS", "IO.SYS"})
+      WriteFileBytes(boot.File(name), std::string("alt ") + name);
+    for (const char* name : {"USER.DAT", "SYSTEM.DAT", "WIN.INI", "SYSTEM.INI", "CONTROL.INI", "PROTOCOL.INI"}) {
+      const std::string path = GetWinDir() + "\\" + name;
+      if (FileExists(path)) continue;
+      WriteFileBytes(path, std::string("alt ") + name);
+      madeInWindows.push_back(path);
+    }
+    form = std::make_unique<TMainForm>();
+  }
+  ~BackupPageTest() override {
+    form.reset();
+    for (const std::string& path : madeInWindows) DeleteFileA(path.c_str());
+  }
+
+  TBackupPage& Page() { return *form->BackupRestore; }
+  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
+  void CheckOnly(std::initializer_list<int> rows) {
+    for (int i = 0; i < 10; ++i) Page().CheckBoxes[i]->SetChecked(false);
+    for (int row : rows) Page().CheckBoxes[row - 1]->SetChecked(true);
+  }
+  // The controls are disabled on the NT family: the handlers are called directly.
+  void Backup() { Page().BackupBtnClick(); }
+  void Restore() { Page().RestoreBtnClick(); }
+
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  TScratchFolder boot{"backup-boot"};
+  TScratchFolder target{"backup-target"};
+  TKeptValue bootDir{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"};
+  std::vector<std::string> madeInWindows;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(BackupPageTest, ShowsItsRowsWithTheirStartStatesAndIsDisabledOnTheNtFamily) {
+  const char* captions[] = {"User.dat",     "System.dat", "Win.ini",   "System.ini", "Control.ini",
+                            "Protocol.ini", "Autoexec.bat", "Config.sys", "msdos.sys", "io.sys"};
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(Page().CheckBoxes[i]->Text(), captions[i]);
+    EXPECT_EQ(Page().CheckBoxes[i]->Checked(), i != 5 && i != 9) << captions[i];
+    EXPECT_TRUE(Page().CheckBoxes[i]->Enabled());
+  }
+  EXPECT_EQ(Page().Label17.Text(),
+            "Lesen Sie vor der Sicherung/Wiederherstellung unbedingt in der Hilfedatei nach!\r\n\r\n"
+            "Die Sicherungs-/Wiederherstellungsoption steht nur unter Windows 95/98/Me zur Verfügung.");
+  EXPECT_EQ(Page().FolderEdit.Text(), "");
+  EXPECT_FALSE(Page().RestorePanel.Visible());
+  for (TControl* control : std::initializer_list<TControl*>{&Page().BrowseBtn, &Page().FolderEdit, &Page().BackupBtn,
+                                                            &Page().RestoreBtn})
+    EXPECT_EQ(control->Enabled(), !IsWinNT) << control->Text();
+}
+
+TEST_F(BackupPageTest, AChosenFolderIsCheckedForItsDriveType) {
+  dialogs.ChooseFolder(target.Path());
+  Page().BrowseBtnClick();
+  EXPECT_EQ(Page().FolderEdit.Text(), target.Path());
+  dialogs.ChooseFolder("Q:\\Sicherung");  // a drive that does not exist
+  Page().BrowseBtnClick();
+  EXPECT_EQ(Page().FolderEdit.Text(), "");
+  dialogs.ChooseFolder("\\\\server\\freigabe\\sich");
+  Page().BrowseBtnClick();
+  EXPECT_EQ(Page().FolderEdit.Text(), "\\\\server\\freigabe\\sich");
+  dialogs.ChooseFolder("");  // cancelled
+  Page().BrowseBtnClick();
+  EXPECT_EQ(Page().FolderEdit.Text(), "\\\\server\\freigabe\\sich");
+  ExpectShown(dialogs, {Error("Kann Typ des Laufwerks nicht bestimmen, daher ist die Sicherung/Wiederherstellung "
+                              "nicht möglich!")});
+  EXPECT_EQ(dialogs.folderBrowserTitles[0], "Ordner für Sicherung/Wiederherstellung wählen");
+}
+
+TEST_F(BackupPageTest, BackupCopiesTheCheckedRowsAndWritesTheRestoreInformation) {
+  Page().FolderEdit.SetText(target.Path() + "\\");
+  Backup();
+  ExpectShown(dialogs, {Info("Sicherung erfolgreich abgeschlossen!")});
+  const std::string win = GetWinDir(), root = boot.Path() + "\\";
+  EXPECT_EQ(ReadFileBytes(target.File("Trivan.ini")),
+            kHeader + "USER.DAT=" + win + "\\USER.DAT\r\nSYSTEM.DAT=" + win + "\\SYSTEM.DAT\r\nWIN.INI=" + win +
+                "\\WIN.INI\r\nSYSTEM.INI=" + win + "\\SYSTEM.INI\r\nCONTROL.INI=" + win +
+                "\\CONTROL.INI\r\nAutoexec.bat=" + root + "Autoexec.bat\r\nConfig.sys=" + root +
+                "Config.sys\r\nMSDOS.SYS=" + root + "MSDOS.SYS\r\n");
+  EXPECT_EQ(ReadFileBytes(target.File("Config.sys")), "alt Config.sys");
+  EXPECT_EQ(ReadFileBytes(target.File("USER.DAT")), ReadFileBytes(win + "\\USER.DAT"));
+  EXPECT_FALSE(FileExists(target.File("IO.SYS")));
+
+  CheckOnly({10});  // a new backup replaces the whole file
+  Backup();
+  EXPECT_EQ(ReadFileBytes(target.File("Trivan.ini")), kHeader + "IO.SYS=" + root + "IO.SYS\r\n");
+  EXPECT_TRUE(form->AutoStartPageControl->Enabled());
+}
+
+TEST_F(BackupPageTest, BackupFailuresAreReportedInTheirPlaceAndLeaveTheOldFile) {
+  Backup();
+  Page().FolderEdit.SetText(target.Path());
+  form->Unsaved.Flag(TPageFlag::Config) = true;
+  CheckOnly({});
+  dialogs.Answer({TModalResult::No});
+  Backup();  // the close question comes before the complaint
+  WriteFileBytes(target.File("Trivan.ini"), "alt");
+  CheckOnly({8});
+  DeleteFileA(boot.File("Config.sys").c_str());
+  dialogs.Answer({TModalResult::No});
+  Backup();
+  EXPECT_EQ(ReadFileBytes(target.File("Trivan.ini")), "alt");
+  ExpectShown(dialogs, {Error("Legen Sie zuerst einen Ordner für die Sicherung fest!"),
+                        Question("Änderungen in Config.sys speichern?"),
+                        Error("Es wurde nichts für die Sicherung ausgewählt!"),
+                        Question("Änderungen in Config.sys speichern?"), Error("Sicherung fehlgeschlagen!")});
+}
+
+TEST_F(BackupPageTest, ARestoreInformationFileThatCannotBeCreatedIsReportedAfterTheCopies) {
+  Page().FolderEdit.SetText(target.Path());
+  CreateDirectoryA(target.File("Trivan.ini").c_str(), nullptr);
+  CheckOnly({7});
+  Backup();
+  ExpectShown(dialogs, {Error("Sicherung erfolgreich abgeschlossen, konnte Wiederherstellungsdatei jedoch nicht "
+                              "erstellen!")});
+  EXPECT_EQ(ReadFileBytes(target.File("Autoexec.bat")), "alt Autoexec.bat");
+}
+
+TEST_F(BackupPageTest, RestoreCopiesTheListedFilesBackAndReloadsEveryPage) {
+  Page().FolderEdit.SetText(target.Path());
+  CheckOnly({7, 8});
+  Backup();
+  WriteFileBytes(boot.File("Autoexec.bat"), "neu");
+  WriteFileBytes(boot.File("Config.sys"), "neu");
+  for (int i = 0; i < 10; ++i) Page().CheckBoxes[i]->SetChecked(true);  // rows not in the file are passed over
+  form->WinReg->HKCURunBtn.Click();
+  form->Unsaved.Flag(TPageFlag::Registry) = true;
+  dialogs.ClearShown();
+  dialogs.Answer({TModalResult::No});
+  Restore();
+  EXPECT_EQ(ReadFileBytes(boot.File("Autoexec.bat")), "alt Autoexec.bat");
+  EXPECT_EQ(ReadFileBytes(boot.File("Config.sys")), "alt Config.sys");
+  ExpectShown(dialogs, {Question("Änderungen in die Windows-Registrierung speichern?"),
+                        Info("Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.")});
+  EXPECT_FALSE(form->Unsaved.Flag(TPageFlag::Registry));
+  EXPECT_EQ(form->WinReg->CurrentRegKey, form->WinReg->HKLMRunBtn.Hint());
+  EXPECT_TRUE(form->WinReg->HKLMRunBtn.Down());
+  EXPECT_FALSE(Page().RestorePanel.Visible());
+  EXPECT_TRUE(dialogs.shutdownRequests.empty());
+}
+
+TEST_F(BackupPageTest, RestoreMatchesKeysWithoutCaseAndSkipsEmptyValues) {
+  Page().FolderEdit.SetText(target.Path());
+  WriteFileBytes(target.File("autoexec.bat"), "aus der Sicherung");
+  WriteFileBytes(target.File("Trivan.ini"), kHeader + "autoexec.bat=" + boot.File("Autoexec.bat") +
+                                                "\r\nConfig.sys=\r\n");
+  Restore();
+  EXPECT_EQ(ReadFileBytes(boot.File("Autoexec.bat")), "aus der Sicherung");
+  EXPECT_EQ(ReadFileBytes(boot.File("Config.sys")), "alt Config.sys");
+}
+
+TEST_F(BackupPageTest, RestoreRefusesADestinationThatIsNotTheRowsOwnFile) {
+  Page().FolderEdit.SetText(target.Path());
+  WriteFileBytes(target.File("Config.sys"), "fremd");
+  const std::string victim = boot.File("wichtig.dat");
+  WriteFileBytes(victim, "bleibt");
+  WriteFileBytes(target.File("Trivan.ini"), kHeader + "Config.sys=" + victim + "\r\n");
+  Restore();
+  EXPECT_EQ(ReadFileBytes(victim), "bleibt");
+  ExpectShown(dialogs, {Error("Das Ziel " + victim + " passt nicht zum Eintrag Config.sys in Trivan.ini. Diese "
+                              "Datei wird nicht wiederhergestellt!"),
+                        Info("Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.")});
+}
+
+TEST_F(BackupPageTest, RestoreRefusalsComeInTheOrderOfTheChecks) {
+  Restore();
+  Page().FolderEdit.SetText(target.Path() + "\\");
+  Restore();
+  WriteFileBytes(target.File("Trivan.ini"), "");
+  Restore();
+  WriteFileBytes(target.File("Trivan.ini"), kHeader);
+  SetFileAttributesA(target.File("Trivan.ini").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  Restore();
+  EXPECT_EQ(GetFileAttributesA(target.File("Trivan.ini").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+  WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=" + boot.File("IO.SYS") + "\r\n");
+  Restore();  // io.sys is not checked
+  const std::string info = target.File("Trivan.ini");
+  ExpectShown(dialogs, {Error("Legen Sie zuerst den Ordner mit den Wiederherstellungsdateien fest!"),
+                        Error("Konnte " + info + " nicht finden oder die Datei ist ungültig!"),
+                        Error("Konnte " + info + " nicht finden oder die Datei ist ungültig!"),
+                        Error("In der Datei " + info + " befinden sich keine Wiederherstellunginformationen."),
+                        Error("Es wurde nichts für die Wiederherstellung ausgewählt!")});
+}
+
+TEST_F(BackupPageTest, AFileThatCannotBeReplacedNowIsScheduledAndWindowsRestartedByForce) {
+  TKeptValue pending(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
+                     "PendingFileRenameOperations");
+  const std::string wininit = GetWinDir() + "\\WININIT.INI";
+  Page().FolderEdit.SetText(target.Path());
+  WriteFileBytes(target.File("IO.SYS"), "neu");
+  // Recorded on a drive that this machine does not have: the copy fails.
+  WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=Q:\\IO.SYS\r\n");
+  CheckOnly({10});
+  dialogs.shutdownAccepted = false;
+  Restore();
+  ExpectShown(dialogs, {Info("Wiederherstellung beendet!"),
+                        Info("Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. "
+                             "SICHERN Sie Ihre Daten in den offenen Anwendungen, Windows wird neugestartet ohne den "
+                             "Anwendungen noch zu erlauben diesen Vorgang abzubrechen!"),
+                        Error("Konnte Windows nicht neustarten! Tun Sie es unbedingt selbst!")});
+  EXPECT_EQ(dialogs.shutdownRequests, (std::vector<unsigned>{6}));
+  if (IsWinNT) {
+    EXPECT_FALSE(FileExists(wininit));
+  } else {
+    EXPECT_NE(ReadFileBytes(wininit).find("[rename]\r\n"), std::string::npos);
+    DeleteFileA(wininit.c_str());
+  }
+}
+
+TEST_F(BackupPageTest, AWininitThatCannotBeWrittenStopsTheRestoreAndIsReportedBeforeTheRestart) {
+  if (IsWinNT) GTEST_SKIP() << "WININIT.INI serves the 9x family only";
+  const std::string wininit = GetWinDir() + "\\WININIT.INI";
+  CreateDirectoryA(wininit.c_str(), nullptr);
+  Page().FolderEdit.SetText(target.Path());
+  WriteFileBytes(target.File("IO.SYS"), "neu");
+  WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=Q:\\IO.SYS\r\n");
+  CheckOnly({10});
+  Restore();
+  RemoveDirectoryA(wininit.c_str());
+  ExpectShown(dialogs, {Error("Datei " + wininit + " kann nicht geöffnet werden."),
+                        Info("Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. "
+                             "SICHERN Sie Ihre Daten in den offenen Anwendungen, Windows wird neugestartet ohne den "
+                             "Anwendungen noch zu erlauben diesen Vorgang abzubrechen!")});
+  EXPECT_EQ(dialogs.shutdownRequests, (std::vector<unsigned>{6}));
+  EXPECT_TRUE(form->AutoStartPageControl->Enabled());
+}
+
+}  // namespace
