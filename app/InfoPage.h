@@ -2,7 +2,8 @@
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 
-// The first page: program icon, name, version and the help button.
+// The first page: program icon, name, version, the maker's links and the
+// help button.
 class TInfoPage : public TDialog {
  public:
   explicit TInfoPage(HWND pageControl);
@@ -10,4 +11,7 @@ class TInfoPage : public TDialog {
   TLabel Label9;   // "Velmora Version " and the version
   TLabel Label10;  // "Besuchen Sie uns im Internet:"
   TButton HelpBtn;
+
+  // Opens the contents of the help file.
+  void HelpBtnClick();
 };

@@ -3,6 +3,8 @@
 #include <objbase.h>
 
 #include "app/BackupCopy.h"
+#include "help/HelpTools.h"
+#include "help/HtmlHelpLibrary.h"
 #include "res/resource.h"
 #include "toolkit/Application.h"
 
@@ -92,6 +94,8 @@ void TMainForm::CreatePages() {
 
 void TMainForm::FormCreate() {
   CoInitialize(nullptr);
+  THtmlHelp* help = THtmlHelp::Current();
+  if (help && HtmlHelpLibrary().Loaded()) help->SetHelpFile(ProgramHelpFile());
   ExtendSystemMenus();
   BackupsEnabled = true;
   ShowBackupsSwitch();
@@ -104,6 +108,8 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormDestroy() {
   WinReg->ClearRegView();
+  THtmlHelp* help = THtmlHelp::Current();
+  if (help && HtmlHelpLibrary().Loaded()) help->CloseHelpWindows();
   CoUninitialize();
   Application().OnMessage = nullptr;
   if (Application().MainForm == handle_) PostQuitMessage(0);

@@ -31,6 +31,7 @@ TShownMessage Question(const std::string& text);
 TShownMessage Info(const std::string& text);
 TShownMessage Error(const std::string& text);
 TShownMessage Warning(const std::string& text);
+TShownMessage Plain(const std::string& text);
 
 class TFakeInteraction : public TInteraction {
  public:

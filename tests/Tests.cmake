@@ -27,6 +27,7 @@ foreach(flavour ${VELMORA_FLAVOURS})
   add_executable(velmora_tests_${flavour} $<TARGET_OBJECTS:velmora_test_objs> ${VELMORA_RESOURCES})
   velmora_target_settings(velmora_tests_${flavour})
   target_link_libraries(velmora_tests_${flavour} PRIVATE velmora_test_objs)
+  add_dependencies(velmora_tests_${flavour} velmora_help)
   # The tests share the real Run keys and folders of one prefix: one at a time.
   gtest_discover_tests(velmora_tests_${flavour}
     TEST_PREFIX "${flavour}."
@@ -38,3 +39,4 @@ foreach(flavour ${VELMORA_FLAVOURS})
   velmora_target_settings(velmora_bench_${flavour})
   target_link_libraries(velmora_bench_${flavour} PRIVATE velmora_core)
 endforeach()
+

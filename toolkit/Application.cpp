@@ -69,6 +69,12 @@ void TApplication::Dispatch(MSG& msg) {
   DispatchMessageA(&msg);
 }
 
+void TApplication::HelpCommand(UINT command, ULONG_PTR data) {
+  bool callHelp = true;
+  if (OnHelp) OnHelp(command, data, callHelp);
+  if (callHelp && !HelpFile.empty()) WinHelpA(MainForm ? MainForm : handle_, HelpFile.c_str(), command, data);
+}
+
 void TApplication::Run() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);

@@ -29,6 +29,13 @@ class TApplication {
   // "handled" keeps the message from being dispatched.
   std::function<void(MSG& msg, bool& handled)> OnMessage;
 
+  // Answers a help request (a WinHelp command and its data) and clears
+  // callHelp when the toolkit need not call WinHelp itself.
+  std::function<void(UINT command, ULONG_PTR data, bool& callHelp)> OnHelp;
+  // A help request: OnHelp first, then WinHelp with HelpFile unless OnHelp
+  // dealt with it.
+  void HelpCommand(UINT command, ULONG_PTR data);
+
   // Runs the message loop until the main form has been destroyed.
   void Run();
   // Handles every message waiting in the queue, then returns.

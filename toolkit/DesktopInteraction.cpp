@@ -31,6 +31,7 @@ UINT IconOf(TMsgDlgType type) {
     case TMsgDlgType::Error: return MB_ICONERROR;
     case TMsgDlgType::Information: return MB_ICONINFORMATION;
     case TMsgDlgType::Confirmation: return MB_ICONQUESTION;
+    case TMsgDlgType::Custom: return 0;
   }
   return 0;
 }

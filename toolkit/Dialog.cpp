@@ -78,6 +78,13 @@ INT_PTR TDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       SetWindowLongPtrA(handle_, DWLP_MSGRESULT, found->second->Notify(header));
       return TRUE;
     }
+    case WM_HELP: {  // F1
+      auto& info = *reinterpret_cast<HELPINFO*>(lParam);
+      auto found = controls_.find(info.iCtrlId);
+      if (found == controls_.end() || found->second->HelpContext() == 0) return FALSE;
+      Application().HelpCommand(HELP_CONTEXT, found->second->HelpContext());
+      return TRUE;
+    }
     case WM_CLOSE:  // the close box counts as Cancel
       modalResult_ = TModalResult::Cancel;
       return TRUE;

@@ -4,7 +4,8 @@
 
 #include <string>
 
-enum class TMsgDlgType { Warning, Error, Information, Confirmation };
+// Custom is the plain box: no icon, the application's title.
+enum class TMsgDlgType { Warning, Error, Information, Confirmation, Custom };
 enum class TMsgDlgButtons { Ok, YesNo };
 enum class TModalResult { None, Ok, Cancel, Yes, No };
 
@@ -22,7 +23,8 @@ class TInteraction {
  public:
   virtual ~TInteraction() = default;
 
-  // A message dialog of one of the four kinds, titled by MsgDlgTitle().
+  // A message dialog of one of the four kinds, or the plain box, titled by
+  // MsgDlgTitle().
   virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
 
   // One of the program's own dialogs, run modally until it sets its result.
@@ -39,5 +41,6 @@ class TInteraction {
 TInteraction& Interaction();
 void SetInteraction(TInteraction* interaction);
 
-// The fixed German title of each kind of message dialog.
+// The fixed German title of each kind of message dialog; the application's
+// title for the plain box.
 const char* MsgDlgTitle(TMsgDlgType type);
