@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/HTTPLabel.h"
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 
@@ -10,6 +11,8 @@ class TInfoPage : public TDialog {
 
   TLabel Label9;   // "Velmora Version " and the version
   TLabel Label10;  // "Besuchen Sie uns im Internet:"
+  THTTPLabel HTTPLabel;       // the maker's web page
+  THTTPLabel CopyrightLabel;  // a mail to the maker
   TButton HelpBtn;
 
   // Opens the contents of the help file.

@@ -68,6 +68,7 @@ void TMainForm::CreateWindowFrame() {
                             nullptr, Application().Instance(), nullptr);
   SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+  Application().AddForm(handle_);
   HDC screen = GetDC(nullptr);
   font_ = CreateFontA(-MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
@@ -177,6 +178,7 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
   auto* self = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
+    Application().RemoveForm(hwnd);
     self->handle_ = nullptr;
     return DefWindowProcA(hwnd, msg, wParam, lParam);
   }

@@ -10,6 +10,7 @@
 
 #include "app/InfoPage.h"
 #include "app/UnsavedChanges.h"
+#include "controls/VistaAltFixUnit.h"
 #include "registry/RegistryPage.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ImageList.h"
@@ -44,6 +45,7 @@ class TMainForm {
   std::unique_ptr<TPageControl> AutoStartPageControl;
   std::unique_ptr<TInfoPage> Info;
   std::unique_ptr<TRegistryPage> WinReg;
+  TVistaAltFix VistaAltFix;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

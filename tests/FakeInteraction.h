@@ -46,6 +46,14 @@ class TFakeInteraction : public TInteraction {
   void ChooseFile(std::optional<std::string> fileName) { fileChoices_.push_back(std::move(fileName)); }
 
   const std::vector<TShownMessage>& Shown() const { return shown_; }
+  // Addresses given to the shell and sounds played, in order.
+  struct TOpenedDocument {
+    HWND owner;
+    std::string address;
+  };
+  const std::vector<TOpenedDocument>& OpenedDocuments() const { return openedDocuments_; }
+  const std::vector<std::string>& PlayedSounds() const { return playedSounds_; }
+  void ClearPlayedSounds() { playedSounds_.clear(); }
   const std::vector<TFileDialogSpec>& FileDialogs() const { return fileDialogs_; }
   void ClearShown() { shown_.clear(); }
 
@@ -53,6 +61,8 @@ class TFakeInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  void OpenDocument(HWND owner, const std::string& address) override { openedDocuments_.push_back({owner, address}); }
+  void PlaySystemSound(const std::string& alias) override { playedSounds_.push_back(alias); }
 
  private:
   bool NextFile(const TFileDialogSpec& request, std::string& fileName);
@@ -61,6 +71,8 @@ class TFakeInteraction : public TInteraction {
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
   std::deque<std::optional<std::string>> fileChoices_;
   std::vector<TShownMessage> shown_;
+  std::vector<TOpenedDocument> openedDocuments_;
+  std::vector<std::string> playedSounds_;
   std::vector<TFileDialogSpec> fileDialogs_;
 };
 

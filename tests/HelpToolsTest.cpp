@@ -228,4 +228,14 @@ TEST_F(HelpButtonTest, F1OverAControlWithoutHelpContextAsksForNoHelp) {
   EXPECT_FALSE(help.HelpUsed());
 }
 
+TEST_F(HelpButtonTest, F1OverASpeedButtonWithAHelpContextAsksForItsTopic) {
+  TMainForm form;
+  form.WinReg->HKCURunBtn.SetHelpContext(101);
+  recorder.Clear();
+  HELPINFO info = {sizeof info, HELPINFO_WINDOW, IDC_HKCURUNBTN, form.WinReg->HKCURunBtn.Handle(), 0, {}};
+  SendMessageA(form.WinReg->Handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(recorder.Calls(), (std::vector<THtmlHelpCall>{{nullptr, ProgramHelpFile(), HH_HELP_CONTEXT, 101}}));
+  EXPECT_EQ(form.WinReg->HKLMRunBtn.HelpContext(), 0);
+}
+
 }  // namespace

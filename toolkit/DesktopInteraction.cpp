@@ -2,6 +2,8 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -91,4 +93,12 @@ bool TDesktopInteraction::OpenFile(const TFileDialogSpec& request, std::string& 
 
 bool TDesktopInteraction::SaveFile(const TFileDialogSpec& request, std::string& fileName) {
   return RunFileDialog(request, fileName, true);
+}
+
+void TDesktopInteraction::OpenDocument(HWND owner, const std::string& address) {
+  ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TDesktopInteraction::PlaySystemSound(const std::string& alias) {
+  PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
 }

@@ -8,4 +8,6 @@ class TDesktopInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  void OpenDocument(HWND owner, const std::string& address) override;
+  void PlaySystemSound(const std::string& alias) override;
 };

@@ -96,11 +96,13 @@ INT_PTR CALLBACK TDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   if (msg == WM_INITDIALOG) {
     SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     reinterpret_cast<TDialog*>(lParam)->handle_ = hwnd;
+    if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) Application().AddForm(hwnd);
     return FALSE;
   }
   auto* self = reinterpret_cast<TDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
   if (!self) return FALSE;
   if (msg == WM_NCDESTROY) {
+    Application().RemoveForm(hwnd);
     self->handle_ = nullptr;
     self->toolTip_ = nullptr;  // owned by the dialog, gone with it
     return FALSE;

@@ -2,6 +2,8 @@
 // Every modal interaction of the program passes through one object, so that
 // tests can script the user's answers and read back what was shown.
 
+#include <windows.h>
+
 #include <string>
 
 // Custom is the plain box: no icon, the application's title.
@@ -34,6 +36,12 @@ class TInteraction {
   // proposed name on entry and the chosen one on return.
   virtual bool OpenFile(const TFileDialogSpec& request, std::string& fileName) = 0;
   virtual bool SaveFile(const TFileDialogSpec& request, std::string& fileName) = 0;
+
+  // Not modal, but reaching out of the program all the same: the shell opens
+  // an address (a web page, a "mailto:" link) on behalf of owner, and a
+  // system sound of the sound scheme plays by its alias. Failures go unnoticed.
+  virtual void OpenDocument(HWND owner, const std::string& address) = 0;
+  virtual void PlaySystemSound(const std::string& alias) = 0;
 };
 
 // The object in charge; the desktop implementation unless a test installed
