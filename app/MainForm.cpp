@@ -3,6 +3,8 @@
 #include <objbase.h>
 
 #include "app/BackupCopy.h"
+#include "help/HelpTools.h"
+#include "help/HtmlHelpLibrary.h"
 #include "res/resource.h"
 #include "support/Tools.h"
 #include "toolkit/Application.h"
@@ -69,6 +71,7 @@ void TMainForm::CreateWindowFrame() {
                             nullptr, Application().Instance(), nullptr);
   SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+  Application().AddForm(handle_);
   HDC screen = GetDC(nullptr);
   font_ = CreateFontA(-MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
@@ -104,6 +107,8 @@ void TMainForm::CreatePages() {
 
 void TMainForm::FormCreate() {
   CoInitialize(nullptr);
+  THtmlHelp* help = THtmlHelp::Current();
+  if (help && HtmlHelpLibrary().Loaded()) help->SetHelpFile(ProgramHelpFile());
   ExtendSystemMenus();
   BackupsEnabled = true;
   ShowBackupsSwitch();
@@ -129,6 +134,8 @@ void TMainForm::ApplyPlatform() {
 
 void TMainForm::FormDestroy() {
   WinReg->ClearRegView();
+  THtmlHelp* help = THtmlHelp::Current();
+  if (help && HtmlHelpLibrary().Loaded()) help->CloseHelpWindows();
   CoUninitialize();
   Application().OnMessage = nullptr;
   if (Application().MainForm == handle_) PostQuitMessage(0);
@@ -196,6 +203,7 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
   auto* self = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
+    Application().RemoveForm(hwnd);
     self->handle_ = nullptr;
     return DefWindowProcA(hwnd, msg, wParam, lParam);
   }

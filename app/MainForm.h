@@ -12,6 +12,7 @@
 #include "app/RestartPage.h"
 #include "app/UnsavedChanges.h"
 #include "backup/BackupPage.h"
+#include "controls/VistaAltFixUnit.h"
 #include "registry/RegistryPage.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ImageList.h"
@@ -48,6 +49,7 @@ class TMainForm {
   std::unique_ptr<TRegistryPage> WinReg;
   std::unique_ptr<TBackupPage> BackupRestore;
   std::unique_ptr<TRestartPage> RebootWindows;
+  TVistaAltFix VistaAltFix;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

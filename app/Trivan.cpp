@@ -2,11 +2,13 @@
 #include <windows.h>
 
 #include "app/MainForm.h"
+#include "help/HelpTools.h"
 #include "toolkit/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TApplication& application = Application();
   application.Initialize(true);
+  THtmlHelp help;
   application.SetTitle("Velmora");
   application.HelpFile = "Trivan.hlp";
   TMainForm mainForm;

@@ -8,7 +8,7 @@
 #include "toolkit/Dialog.h"
 #include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
-#include "toolkit/SpeedButton.h"
+#include "controls/MySpeedButton.h"
 
 class TRegistryPage : public TDialog {
  public:
@@ -18,9 +18,9 @@ class TRegistryPage : public TDialog {
   TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, HIMAGELIST images, bool& regChanged);
 
   TLabel Label1;
-  TSpeedButton HKLMRunBtn, HKCURunBtn, HKLMRunServicesBtn, HKLMRunOnceBtn, HKCURunOnceBtn, HKLMRunServicesOnceBtn;
+  TMySpeedButton HKLMRunBtn, HKCURunBtn, HKLMRunServicesBtn, HKLMRunOnceBtn, HKCURunOnceBtn, HKLMRunServicesOnceBtn;
   TListView RegView;
-  TSpeedButton AddRegBtn, EditRegBtn, RemoveRegBtn, RegExportBtn;
+  TMySpeedButton AddRegBtn, EditRegBtn, RemoveRegBtn, RegExportBtn;
   TButton RegCheckBtn, SaveRegBtn, RegRefreshBtn;
 
   // The full path of the key shown, for example

@@ -29,6 +29,8 @@
 #define IDC_LABEL9 1002
 #define IDC_LABEL10 1003
 #define IDC_HELPBTN 1004
+#define IDC_HTTPLABEL 1005
+#define IDC_COPYRIGHTLABEL 1006
 
 // Registry page
 #define IDC_REG_LABEL1 1100

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build
   g++-mingw-w64-x86-64-posix
+  fp-utils
   googletest
   wine64 wine
   xvfb xauth

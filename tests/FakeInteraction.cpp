@@ -10,6 +10,7 @@ const char* TypeName(TMsgDlgType type) {
     case TMsgDlgType::Error: return "error";
     case TMsgDlgType::Information: return "information";
     case TMsgDlgType::Confirmation: return "confirmation";
+    case TMsgDlgType::Custom: return "plain";
   }
   return "?";
 }
@@ -29,6 +30,7 @@ TShownMessage Question(const std::string& text) { return Make(TMsgDlgType::Confi
 TShownMessage Info(const std::string& text) { return Make(TMsgDlgType::Information, text, TMsgDlgButtons::Ok); }
 TShownMessage Error(const std::string& text) { return Make(TMsgDlgType::Error, text, TMsgDlgButtons::Ok); }
 TShownMessage Warning(const std::string& text) { return Make(TMsgDlgType::Warning, text, TMsgDlgButtons::Ok); }
+TShownMessage Plain(const std::string& text) { return Make(TMsgDlgType::Custom, text, TMsgDlgButtons::Ok); }
 
 TModalResult TFakeInteraction::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
   shown_.push_back(Make(type, text, buttons));

@@ -31,6 +31,7 @@ TShownMessage Question(const std::string& text);
 TShownMessage Info(const std::string& text);
 TShownMessage Error(const std::string& text);
 TShownMessage Warning(const std::string& text);
+TShownMessage Plain(const std::string& text);
 
 struct TFileDialogShown {
   TFileDialogSpec request;
@@ -52,6 +53,15 @@ class TFakeInteraction : public TInteraction {
 
   const std::vector<TShownMessage>& Shown() const { return shown_; }
   const std::vector<TFileDialogShown>& FileDialogs() const { return fileDialogs_; }
+
+  // Addresses given to the shell and sounds played, in order.
+  struct TOpenedDocument {
+    HWND owner;
+    std::string address;
+  };
+  const std::vector<TOpenedDocument>& OpenedDocuments() const { return openedDocuments_; }
+  const std::vector<std::string>& PlayedSounds() const { return playedSounds_; }
+  void ClearPlayedSounds() { playedSounds_.clear(); }
   void ClearShown() { shown_.clear(); }
 
   TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
@@ -69,6 +79,9 @@ class TFakeInteraction : public TInteraction {
   bool shutdownAccepted = true;
   std::vector<unsigned> shutdownRequests;
 
+  void OpenDocument(HWND owner, const std::string& address) override { openedDocuments_.push_back({owner, address}); }
+  void PlaySystemSound(const std::string& alias) override { playedSounds_.push_back(alias); }
+
  private:
   bool NextFile(const TFileDialogSpec& request, std::string& fileName, bool save);
 
@@ -78,6 +91,9 @@ class TFakeInteraction : public TInteraction {
   std::deque<std::string> folderChoices_;
   std::vector<TShownMessage> shown_;
   std::vector<TFileDialogShown> fileDialogs_;
+
+  std::vector<TOpenedDocument> openedDocuments_;
+  std::vector<std::string> playedSounds_;
 };
 
 // Expects exactly these messages, in this order; a failure names the caller's line.

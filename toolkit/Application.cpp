@@ -69,9 +69,36 @@ void TApplication::Dispatch(MSG& msg) {
   DispatchMessageA(&msg);
 }
 
+void TApplication::HelpCommand(UINT command, ULONG_PTR data) {
+  bool callHelp = true;
+  if (OnHelp) OnHelp(command, data, callHelp);
+  if (callHelp && !HelpFile.empty()) WinHelpA(MainForm ? MainForm : handle_, HelpFile.c_str(), command, data);
+}
+
+void TApplication::AddForm(HWND form) { forms_.push_back(form); }
+
+void TApplication::RemoveForm(HWND form) { std::erase(forms_, form); }
+
+int TApplication::AddIdleHandler(std::function<void()> handler) {
+  idleHandlers_[nextIdleTicket_] = std::move(handler);
+  return nextIdleTicket_++;
+}
+
+void TApplication::RemoveIdleHandler(int ticket) { idleHandlers_.erase(ticket); }
+
+void TApplication::Idle() {
+  // A handler may add or remove handlers: run a copy.
+  auto handlers = idleHandlers_;
+  for (auto& [ticket, handler] : handlers) handler();
+}
+
 void TApplication::Run() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  for (;;) {
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) Idle();
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
+    Dispatch(msg);
+  }
 }
 
 void TApplication::ProcessMessages() {

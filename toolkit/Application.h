@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 class TApplication {
  public:
@@ -29,6 +31,25 @@ class TApplication {
   // "handled" keeps the message from being dispatched.
   std::function<void(MSG& msg, bool& handled)> OnMessage;
 
+  // Answers a help request (a WinHelp command and its data) and clears
+  // callHelp when the toolkit need not call WinHelp itself.
+  std::function<void(UINT command, ULONG_PTR data, bool& callHelp)> OnHelp;
+  // A help request: OnHelp first, then WinHelp with HelpFile unless OnHelp
+  // dealt with it.
+  void HelpCommand(UINT command, ULONG_PTR data);
+
+  // The program's top-level windows (main window and dialogs), in the order
+  // they were made; each registers itself while its window exists.
+  const std::vector<HWND>& Forms() const { return forms_; }
+  void AddForm(HWND form);
+  void RemoveForm(HWND form);
+
+  // Handlers run each time the message queue has become empty; adding one
+  // gives the ticket that removes it.
+  int AddIdleHandler(std::function<void()> handler);
+  void RemoveIdleHandler(int ticket);
+  void Idle();
+
   // Runs the message loop until the main form has been destroyed.
   void Run();
   // Handles every message waiting in the queue, then returns.
@@ -41,6 +62,9 @@ class TApplication {
 
   HWND handle_ = nullptr;
   std::string title_;
+  std::vector<HWND> forms_;
+  std::map<int, std::function<void()>> idleHandlers_;
+  int nextIdleTicket_ = 1;
 };
 
 TApplication& Application();

@@ -30,6 +30,10 @@ class TControl {
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
 
+  // The topic that F1 over the control asks for; the toolkit's own controls
+  // carry none (0).
+  virtual int HelpContext() const { return 0; }
+
   // Notifications from the window, routed by the owning dialog.
   virtual void Command(WORD /*code*/) {}
   virtual LRESULT Notify(NMHDR& /*header*/) { return 0; }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <shlobj.h>
+#include <mmsystem.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -33,6 +35,7 @@ UINT IconOf(TMsgDlgType type) {
     case TMsgDlgType::Error: return MB_ICONERROR;
     case TMsgDlgType::Information: return MB_ICONINFORMATION;
     case TMsgDlgType::Confirmation: return MB_ICONQUESTION;
+    case TMsgDlgType::Custom: return 0;
   }
   return 0;
 }
@@ -110,3 +113,11 @@ std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {
 }
 
 bool TDesktopInteraction::ShutdownWindows(unsigned flags) { return RequestShutdown(flags); }
+
+void TDesktopInteraction::OpenDocument(HWND owner, const std::string& address) {
+  ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TDesktopInteraction::PlaySystemSound(const std::string& alias) {
+  PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
+}

@@ -10,4 +10,7 @@ class TDesktopInteraction : public TInteraction {
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
   std::string BrowseForFolder(const std::string& title) override;
   bool ShutdownWindows(unsigned flags) override;
+
+  void OpenDocument(HWND owner, const std::string& address) override;
+  void PlaySystemSound(const std::string& alias) override;
 };

@@ -78,6 +78,13 @@ INT_PTR TDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       SetWindowLongPtrA(handle_, DWLP_MSGRESULT, found->second->Notify(header));
       return TRUE;
     }
+    case WM_HELP: {  // F1
+      auto& info = *reinterpret_cast<HELPINFO*>(lParam);
+      auto found = controls_.find(info.iCtrlId);
+      if (found == controls_.end() || found->second->HelpContext() == 0) return FALSE;
+      Application().HelpCommand(HELP_CONTEXT, found->second->HelpContext());
+      return TRUE;
+    }
     case WM_CLOSE:  // the close box counts as Cancel
       modalResult_ = TModalResult::Cancel;
       return TRUE;
@@ -89,11 +96,13 @@ INT_PTR CALLBACK TDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   if (msg == WM_INITDIALOG) {
     SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     reinterpret_cast<TDialog*>(lParam)->handle_ = hwnd;
+    if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) Application().AddForm(hwnd);
     return FALSE;
   }
   auto* self = reinterpret_cast<TDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
   if (!self) return FALSE;
   if (msg == WM_NCDESTROY) {
+    Application().RemoveForm(hwnd);
     self->handle_ = nullptr;
     self->toolTip_ = nullptr;  // owned by the dialog, gone with it
     return FALSE;

@@ -1,5 +1,6 @@
 #include "toolkit/Interaction.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/DesktopInteraction.h"
 
 namespace {
@@ -19,6 +20,7 @@ const char* MsgDlgTitle(TMsgDlgType type) {
     case TMsgDlgType::Error: return "Fehler";
     case TMsgDlgType::Information: return "Informationen";
     case TMsgDlgType::Confirmation: return "Bestätigung";
+    case TMsgDlgType::Custom: return Application().Title().c_str();
   }
   return "";
 }

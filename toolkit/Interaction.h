@@ -2,9 +2,12 @@
 // Every modal interaction of the program passes through one object, so that
 // tests can script the user's answers and read back what was shown.
 
+#include <windows.h>
+
 #include <string>
 
-enum class TMsgDlgType { Warning, Error, Information, Confirmation };
+// Custom is the plain box: no icon, the application's title.
+enum class TMsgDlgType { Warning, Error, Information, Confirmation, Custom };
 enum class TMsgDlgButtons { Ok, YesNo };
 enum class TModalResult { None, Ok, Cancel, Yes, No };
 
@@ -22,7 +25,8 @@ class TInteraction {
  public:
   virtual ~TInteraction() = default;
 
-  // A message dialog of one of the four kinds, titled by MsgDlgTitle().
+  // A message dialog of one of the four kinds, or the plain box, titled by
+  // MsgDlgTitle().
   virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
 
   // One of the program's own dialogs, run modally until it sets its result.
@@ -39,6 +43,12 @@ class TInteraction {
   // Asks Windows to restart, shut down or log off (ExitWindowsEx flags);
   // true when the request was accepted.
   virtual bool ShutdownWindows(unsigned flags) = 0;
+
+  // Not modal, but reaching out of the program all the same: the shell opens
+  // an address (a web page, a "mailto:" link) on behalf of owner, and a
+  // system sound of the sound scheme plays by its alias. Failures go unnoticed.
+  virtual void OpenDocument(HWND owner, const std::string& address) = 0;
+  virtual void PlaySystemSound(const std::string& alias) = 0;
 };
 
 // The object in charge; the desktop implementation unless a test installed
@@ -46,5 +56,6 @@ class TInteraction {
 TInteraction& Interaction();
 void SetInteraction(TInteraction* interaction);
 
-// The fixed German title of each kind of message dialog.
+// The fixed German title of each kind of message dialog; the application's
+// title for the plain box.
 const char* MsgDlgTitle(TMsgDlgType type);

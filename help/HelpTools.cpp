@@ -1,0 +1,107 @@
+#include "help/HelpTools.h"
+
+#include <htmlhelp.h>
+
+#include "help/HtmlHelpLibrary.h"
+#include "support/RegIniFile.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+THtmlHelp* current = nullptr;
+
+// Without these values HTML Help refuses to show help files from some places.
+void AllowHelpFromEveryZone() {
+  TTheRegIniFile settings;
+  settings.RegKey = HKEY_LOCAL_MACHINE;
+  settings.Area = "\\SOFTWARE\\Microsoft\\HTMLHelp\\1.x";
+  for (const char* section : {"HHRestrictions", "ItssRestrictions"}) {
+    settings.Section = section;
+    if (settings.ReadInteger("MaxAllowedZone", -1) == -1) settings.WriteInteger("MaxAllowedZone", 4);
+  }
+}
+
+HWND CallHtmlHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) {
+  return HtmlHelpLibrary().HtmlHelpA(caller, file.empty() ? nullptr : file.c_str(), command, data);
+}
+
+}  // namespace
+
+THtmlHelp* THtmlHelp::Current() { return current; }
+
+THtmlHelp::THtmlHelp() {
+  AllowHelpFromEveryZone();
+  previousHandler_ = Application().OnHelp;
+  Application().OnHelp = [this](UINT command, ULONG_PTR data, bool& callHelp) {
+    ApplicationHelp(command, data, callHelp);
+  };
+  LoadHtmlHelpLibrary();
+  current = this;
+}
+
+THtmlHelp::~THtmlHelp() {
+  CloseHelpWindows();
+  Application().OnHelp = previousHandler_;
+  FreeHtmlHelpLibrary();
+  if (current == this) current = nullptr;
+}
+
+void THtmlHelp::SetHelpFile(const std::string& path) {
+  if (path == helpFile_) return;
+  CloseHelpWindows();
+  helpFile_ = path;
+}
+
+void THtmlHelp::CloseHelpWindows() {
+  if (HtmlHelpLibrary().Loaded() && helpUsed_) CallHtmlHelp(nullptr, {}, HH_CLOSE_ALL, 0);
+  helpUsed_ = false;
+}
+
+void THtmlHelp::ShowContents() {
+  if (!HtmlHelpLibrary().Loaded()) return;
+  CloseHelpWindows();
+  helpUsed_ = true;
+  CallHtmlHelp(nullptr, helpFile_, HH_DISPLAY_TOC, 0);
+}
+
+void THtmlHelp::ShowPopup(ULONG_PTR stringNumber) {
+  HH_POPUP popup = {};
+  popup.cbStruct = sizeof popup;
+  popup.idString = static_cast<UINT>(stringNumber);
+  popup.pt = popupPosition_;
+  popup.clrForeground = 255;
+  popup.clrBackground = static_cast<COLORREF>(-1);
+  popup.rcMargins = {-1, -1, -1, -1};
+  popup.pszFont = "";
+  CallHtmlHelp(GetActiveWindow(), helpFile_ + "::/\\cshelp.txt", HH_DISPLAY_TEXT_POPUP,
+               reinterpret_cast<DWORD_PTR>(&popup));
+}
+
+void THtmlHelp::ApplicationHelp(UINT command, ULONG_PTR data, bool& callHelp) {
+  helpUsed_ = true;
+  callHelp = false;
+  if (!HtmlHelpLibrary().Loaded()) return;
+  switch (command) {
+    case HELP_CONTEXT:
+    case HELP_KEY:  // the data is a keyword's address; no program of ours asks this
+      CallHtmlHelp(nullptr, helpFile_, HH_HELP_CONTEXT, data);
+      break;
+    case HELP_INDEX:
+    case HELP_FINDER:
+      ShowContents();
+      break;
+    case HELP_CONTEXTPOPUP:
+      ShowPopup(data);
+      break;
+    case HELP_SETPOPUP_POS:
+      popupPosition_ = {static_cast<short>(LOWORD(data)), static_cast<short>(HIWORD(data))};
+      break;
+  }
+}
+
+std::string ProgramHelpFile() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.rfind('\\') + 1) + "trivan.chm";
+}

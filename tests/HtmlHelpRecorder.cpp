@@ -1,0 +1,46 @@
+#include "tests/HtmlHelpRecorder.h"
+
+#include <htmlhelp.h>
+
+#include "help/HtmlHelpLibrary.h"
+
+namespace {
+
+std::vector<THtmlHelpCall> calls;
+TRecordedPopup popup;
+THtmlHelpLibrary saved;
+
+HWND WINAPI Record(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
+  calls.push_back({caller, file ? file : "<none>", command, data});
+  if (command == HH_DISPLAY_TEXT_POPUP) {
+    const auto& record = *reinterpret_cast<const HH_POPUP*>(data);
+    popup = {static_cast<UINT>(record.cbStruct), record.idString, record.pt, record.clrForeground,
+             record.clrBackground, record.rcMargins, record.pszFont ? record.pszFont : "<none>",
+             record.pszText != nullptr};
+    calls.back().data = 0;  // the record's address says nothing
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const THtmlHelpCall& call) {
+  return out << "{caller " << call.caller << ", \"" << call.file << "\", command " << call.command << ", data "
+             << call.data << "}";
+}
+
+THtmlHelpRecorder::THtmlHelpRecorder(bool available) {
+  saved = HtmlHelpLibrary();
+  HtmlHelpLibrary().HtmlHelpA = available ? Record : nullptr;
+  Clear();
+}
+
+THtmlHelpRecorder::~THtmlHelpRecorder() { HtmlHelpLibrary() = saved; }
+
+const std::vector<THtmlHelpCall>& THtmlHelpRecorder::Calls() const { return calls; }
+const TRecordedPopup& THtmlHelpRecorder::LastPopup() const { return popup; }
+
+void THtmlHelpRecorder::Clear() {
+  calls.clear();
+  popup = {};
+}

@@ -1,0 +1,6 @@
+#include "toolkit/Themes.h"
+
+#include <windows.h>
+#include <uxtheme.h>
+
+bool ThemesEnabled() { return IsAppThemed() && IsThemeActive(); }
