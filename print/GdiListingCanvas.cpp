@@ -34,7 +34,8 @@ void TGdiListingCanvas::DrawText(int x, int y, const std::string& text) {
 
 void TGdiListingCanvas::NewPage() { newPage_(); }
 
-bool PrintListingJob(HDC printer, const std::vector<std::string>& lines) {
+bool TGdiPrinter::PrintJob(const std::vector<std::string>& lines) {
+  HDC printer = dc_;
   DOCINFOA job = {};
   job.cbSize = sizeof job;
   job.lpszDocName = "Trivan druckt...";

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "print/ListingLayout.h"
+#include "toolkit/Interaction.h"
 
 class TGdiListingCanvas : public TListingCanvas {
  public:
@@ -35,6 +36,19 @@ class TGdiListingCanvas : public TListingCanvas {
   TEXTMETRICA metrics_ = {};
 };
 
-// One print job named "Trivan druckt..." holding the whole listing; false
-// when the printer refuses it.
-bool PrintListingJob(HDC printer, const std::vector<std::string>& lines);
+// A printer's device context, released with the object.
+class TGdiPrinter : public TPrinter {
+ public:
+  TGdiPrinter(HDC dc, int copies) : dc_(dc), copies_(copies) {}
+  ~TGdiPrinter() override { DeleteDC(dc_); }
+  TGdiPrinter(const TGdiPrinter&) = delete;
+  TGdiPrinter& operator=(const TGdiPrinter&) = delete;
+
+  int Copies() const override { return copies_; }
+  // One job named "Trivan druckt..." holding the whole listing.
+  bool PrintJob(const std::vector<std::string>& lines) override;
+
+ private:
+  HDC dc_;
+  int copies_;
+};

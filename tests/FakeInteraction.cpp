@@ -74,6 +74,35 @@ bool TFakeInteraction::SaveFile(const TFileDialogSpec& request, std::string& fil
   return NextFile(request, fileName, true);
 }
 
+namespace {
+class TRecordingPrinter : public TPrinter {
+ public:
+  TRecordingPrinter(TFakeInteraction& fake, int copies) : fake_(fake), copies_(copies) {}
+  int Copies() const override { return copies_; }
+  bool PrintJob(const std::vector<std::string>& lines) override {
+    if (fake_.printerRefuses) return false;
+    fake_.printJobs.push_back(lines);
+    return true;
+  }
+
+ private:
+  TFakeInteraction& fake_;
+  int copies_;
+};
+}  // namespace
+
+TPrintDialogResult TFakeInteraction::PrintDialog(std::unique_ptr<TPrinter>& printer) {
+  ++printDialogs;
+  if (printChoices_.empty()) {
+    ADD_FAILURE() << "unexpected print dialog";
+    return TPrintDialogResult::Cancelled;
+  }
+  auto [result, copies] = printChoices_.front();
+  printChoices_.pop_front();
+  if (result == TPrintDialogResult::Chosen) printer = std::make_unique<TRecordingPrinter>(*this, copies);
+  return result;
+}
+
 std::string TFakeInteraction::BrowseForFolder(const std::string& title) {
   folderBrowserTitles.push_back(title);
   if (folderChoices_.empty()) {

@@ -68,6 +68,14 @@ class TFakeInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  // The print dialog: answers as the next ChoosePrinter says; the printer
+  // records every job with its lines.
+  TPrintDialogResult PrintDialog(std::unique_ptr<TPrinter>& printer) override;
+  void ChoosePrinter(TPrintDialogResult result, int copies = 1) { printChoices_.push_back({result, copies}); }
+  int printDialogs = 0;
+  std::vector<std::vector<std::string>> printJobs;
+  bool printerRefuses = false;
+
   // Answers with the next folder given to ChooseFolder; records the title.
   std::string BrowseForFolder(const std::string& title) override;
   void ChooseFolder(const std::string& folder) { folderChoices_.push_back(folder); }
@@ -89,6 +97,7 @@ class TFakeInteraction : public TInteraction {
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
   std::deque<std::optional<std::string>> fileChoices_;
   std::deque<std::string> folderChoices_;
+  std::deque<std::pair<TPrintDialogResult, int>> printChoices_;
   std::vector<TShownMessage> shown_;
   std::vector<TFileDialogShown> fileDialogs_;
 

@@ -8,7 +8,7 @@
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
 #include "tests/RegistrySandbox.h"
-#include "toolkit/DesktopInteraction.h"
+#include "app/DesktopInteraction.h"
 
 static_assert(sizeof("Ä") == 2, "German literals must be compiled to Windows-1252");
 

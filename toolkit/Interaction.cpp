@@ -1,18 +1,6 @@
 #include "toolkit/Interaction.h"
 
 #include "toolkit/Application.h"
-#include "toolkit/DesktopInteraction.h"
-
-namespace {
-TInteraction* installed = nullptr;
-}
-
-TInteraction& Interaction() {
-  static TDesktopInteraction desktop;
-  return installed ? *installed : desktop;
-}
-
-void SetInteraction(TInteraction* interaction) { installed = interaction; }
 
 const char* MsgDlgTitle(TMsgDlgType type) {
   switch (type) {

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 // Custom is the plain box: no icon, the application's title.
 enum class TMsgDlgType { Warning, Error, Information, Confirmation, Custom };
@@ -12,6 +14,18 @@ enum class TMsgDlgButtons { Ok, YesNo };
 enum class TModalResult { None, Ok, Cancel, Yes, No };
 
 class TDialog;
+
+// A printer chosen in the print dialog.
+class TPrinter {
+ public:
+  virtual ~TPrinter() = default;
+  // How many copies the dialog asked for.
+  virtual int Copies() const = 0;
+  // One print job holding the whole listing; false when the printer refuses.
+  virtual bool PrintJob(const std::vector<std::string>& lines) = 0;
+};
+
+enum class TPrintDialogResult { Chosen, Cancelled, Failed };
 
 // A file-open or file-save dialog: "filter" uses '|' between description and
 // pattern and between entries; "options" are the OFN_* flags.
@@ -37,6 +51,10 @@ class TInteraction {
   virtual bool OpenFile(const TFileDialogSpec& request, std::string& fileName) = 0;
   virtual bool SaveFile(const TFileDialogSpec& request, std::string& fileName) = 0;
 
+  // The print dialog (printing to a file not offered); Failed when no
+  // printer can be reached.
+  virtual TPrintDialogResult PrintDialog(std::unique_ptr<TPrinter>& printer) = 0;
+
   // The shell's folder browser; the folder chosen, or empty on cancel.
   virtual std::string BrowseForFolder(const std::string& title) = 0;
 
@@ -51,8 +69,9 @@ class TInteraction {
   virtual void PlaySystemSound(const std::string& alias) = 0;
 };
 
-// The object in charge; the desktop implementation unless a test installed
-// its own. Passing nullptr goes back to the desktop implementation.
+// The object in charge; the desktop implementation (app/DesktopInteraction)
+// unless a test installed its own. Passing nullptr goes back to the desktop
+// implementation.
 TInteraction& Interaction();
 void SetInteraction(TInteraction* interaction);
 

@@ -1,4 +1,4 @@
-#include "toolkit/DesktopInteraction.h"
+#include "app/DesktopInteraction.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -8,10 +8,13 @@
 
 #include <vector>
 
+#include "print/GdiListingCanvas.h"
 #include "support/Shutdown.h"
 #include "toolkit/Dialog.h"
 
 namespace {
+
+TInteraction* installed = nullptr;
 
 // Windows labels the buttons of a message box in its own language; ours are
 // German whatever the system is, so they are renamed as the box appears.
@@ -97,6 +100,31 @@ bool TDesktopInteraction::SaveFile(const TFileDialogSpec& request, std::string& 
   return RunFileDialog(request, fileName, true);
 }
 
+TPrintDialogResult TDesktopInteraction::PrintDialog(std::unique_ptr<TPrinter>& printer) {
+  PRINTDLGA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.Flags = PD_RETURNDC | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE |
+                 PD_NOSELECTION | PD_NOPAGENUMS;
+  dialog.nCopies = 1;
+  if (!PrintDlgA(&dialog))
+    return CommDlgExtendedError() == 0 ? TPrintDialogResult::Cancelled : TPrintDialogResult::Failed;
+  // The program prints each copy as a job of its own, so the driver makes one.
+  int copies = dialog.nCopies;
+  if (dialog.hDevMode) {
+    if (auto* mode = static_cast<DEVMODEA*>(GlobalLock(dialog.hDevMode))) {
+      if (mode->dmFields & DM_COPIES) copies = mode->dmCopies;
+      mode->dmCopies = 1;
+      ResetDCA(dialog.hDC, mode);
+      GlobalUnlock(dialog.hDevMode);
+    }
+    GlobalFree(dialog.hDevMode);
+  }
+  if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+  printer = std::make_unique<TGdiPrinter>(dialog.hDC, copies);
+  return TPrintDialogResult::Chosen;
+}
+
 std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {
   char displayName[MAX_PATH] = {};
   BROWSEINFOA browse = {};
@@ -121,3 +149,10 @@ void TDesktopInteraction::OpenDocument(HWND owner, const std::string& address) {
 void TDesktopInteraction::PlaySystemSound(const std::string& alias) {
   PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
 }
+
+TInteraction& Interaction() {
+  static TDesktopInteraction desktop;
+  return installed ? *installed : desktop;
+}
+
+void SetInteraction(TInteraction* interaction) { installed = interaction; }

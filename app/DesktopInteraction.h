@@ -8,6 +8,7 @@ class TDesktopInteraction : public TInteraction {
   TModalResult ShowModal(TDialog& dialog) override;
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
+  TPrintDialogResult PrintDialog(std::unique_ptr<TPrinter>& printer) override;
   std::string BrowseForFolder(const std::string& title) override;
   bool ShutdownWindows(unsigned flags) override;
 
