@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include <map>
+
 #include "app/BackupCopy.h"
 #include "help/HelpTools.h"
 #include "help/HtmlHelpLibrary.h"
@@ -28,8 +30,26 @@ constexpr TPageTab kPageTabs[] = {
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
+constexpr int kWinIniPage = 3;
 constexpr int kBackupPage = 11;
 constexpr int kRestartPage = 12;
+
+struct TTextPageEntry {
+  int pageIndex;
+  std::unique_ptr<TTextFilePage> TMainForm::*page;
+  TTextFileKind kind;
+  TPageFlag flag;
+};
+
+// The six text pages, in the order in which they are loaded.
+const TTextPageEntry kTextPages[] = {
+    {4, &TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
+    {5, &TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
+    {6, &TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
+    {7, &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows}, TPageFlag::Dosstart},
+    {8, &TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
+    {9, &TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
+};
 
 void RegisterWindowClass() {
   static bool registered = false;
@@ -93,13 +113,25 @@ void TMainForm::CreatePages() {
                          },
                          [this] { LoadAllPages(); }});
   RebootWindows = std::make_unique<TRestartPage>(pages, [this] { Close(); });
+  auto makeBackupCopy = [this](const std::string& fileName) { MakeBackupCopy(fileName); };
+  WinIni = std::make_unique<TWinIniPage>(pages, *AutoStartPageControl, IniFile, Unsaved.Flag(TPageFlag::WinIni),
+                                         makeBackupCopy);
+  Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->WinIniSaveBtnClick(); });
+  std::map<int, HWND> sheets = {{kInfoPage, Info->Handle()},
+                                {kRegistryPage, WinReg->Handle()},
+                                {kWinIniPage, WinIni->Handle()},
+                                {kBackupPage, BackupRestore->Handle()},
+                                {kRestartPage, RebootWindows->Handle()}};
+  for (const TTextPageEntry& entry : kTextPages) {
+    auto& page = this->*entry.page;
+    page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
+                                           makeBackupCopy);
+    Unsaved.SetSaveHandler(entry.flag, [&page] { page->SaveBtnClick(); });
+    sheets[entry.pageIndex] = page->Handle();
+  }
   for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i) {
-    HWND sheet = nullptr;
-    if (i == kInfoPage) sheet = Info->Handle();
-    else if (i == kRegistryPage) sheet = WinReg->Handle();
-    else if (i == kBackupPage) sheet = BackupRestore->Handle();
-    else if (i == kRestartPage) sheet = RebootWindows->Handle();
-    else sheet = emptyPages_.emplace_back(std::make_unique<TDialog>(pages, IDD_EMPTY_PAGE))->Handle();
+    HWND sheet = sheets.count(i) ? sheets[i]
+                                 : emptyPages_.emplace_back(std::make_unique<TDialog>(pages, IDD_EMPTY_PAGE))->Handle();
     AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheet);
   }
   AutoStartPageControl->LayoutPages();
@@ -123,12 +155,21 @@ void TMainForm::LoadAllPages() {
   WinReg->CurrentRegKey.clear();
   WinReg->HKLMRunBtn.SetDown(true);
   WinReg->LoadRegKey(WinReg->HKLMRunBtn.Hint());
+  WinIni->WinIniRefreshBtnClick();
+  SystemIni->RefreshBtnClick();
+  ControlIni->RefreshBtnClick();
+  WinstartBat->RefreshBtnClick();
+  Dosstart->RefreshBtnClick();
+  Autoexec->RefreshBtnClick();
+  Config->RefreshBtnClick();
   Unsaved.ClearAll();
 }
 
 void TMainForm::ApplyPlatform() {
   for (TControl* control : std::initializer_list<TControl*>{&BackupRestore->BrowseBtn, &BackupRestore->FolderEdit,
                                                             &BackupRestore->BackupBtn, &BackupRestore->RestoreBtn})
+    control->SetEnabled(!IsWinNT);
+  for (TControl* control : std::initializer_list<TControl*>{&Dosstart->Memo, &Dosstart->SaveBtn, &Dosstart->PrintBtn})
     control->SetEnabled(!IsWinNT);
 }
 

@@ -13,6 +13,9 @@
 #include "app/UnsavedChanges.h"
 #include "backup/BackupPage.h"
 #include "controls/VistaAltFixUnit.h"
+#include "pages/TextFilePage.h"
+#include "pages/WinIniPage.h"
+#include "support/MyIni.h"
 #include "registry/RegistryPage.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ImageList.h"
@@ -44,9 +47,12 @@ class TMainForm {
   TUnsavedChanges Unsaved;
 
   TImageList PCImageList;
+  TTheIniFile IniFile;  // the Windows folder
   std::unique_ptr<TPageControl> AutoStartPageControl;
   std::unique_ptr<TInfoPage> Info;
   std::unique_ptr<TRegistryPage> WinReg;
+  std::unique_ptr<TWinIniPage> WinIni;
+  std::unique_ptr<TTextFilePage> SystemIni, ControlIni, WinstartBat, Dosstart, Autoexec, Config;
   std::unique_ptr<TBackupPage> BackupRestore;
   std::unique_ptr<TRestartPage> RebootWindows;
   TVistaAltFix VistaAltFix;

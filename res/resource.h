@@ -18,6 +18,8 @@
 // Tab sheets, in tab order; pages still to come use the empty sheet.
 #define IDD_INFO 100
 #define IDD_WINREG 101
+#define IDD_WININI 103
+#define IDD_TEXTFILE 104
 #define IDD_BACKUPRESTORE 111
 #define IDD_REBOOTWINDOWS 112
 #define IDD_REGADD 150
@@ -77,3 +79,22 @@
 #define IDC_RESTOREPANEL 2117
 #define IDC_LABEL20 2118
 #define IDC_FILENAMELABEL 2119
+
+// Win.ini page
+#define IDC_WININI_LABEL2 1300
+#define IDC_WININI_LABEL3 1301
+#define IDC_RUNEDIT 1302
+#define IDC_WININI_LABEL4 1303
+#define IDC_LOADEDIT 1304
+#define IDC_WINIADDBTN 1305
+#define IDC_WINICHECKBTN 1306
+#define IDC_WINISAVEBTN 1307
+#define IDC_WINIREFRESHBTN 1308
+#define IDC_WINIPRINTBTN 1309
+#define IDC_WININI_LABEL7 1310
+
+// Text-file pages (one template for all six)
+#define IDC_TEXTMEMO 1400
+#define IDC_TEXTSAVEBTN 1401
+#define IDC_TEXTREFRESHBTN 1402
+#define IDC_TEXTPRINTBTN 1403

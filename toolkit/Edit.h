@@ -10,11 +10,16 @@ class TEdit : public TControl {
   using TControl::TControl;
 
   std::function<void()> OnChange;
+  std::function<void()> OnEnter;  // the edit got the keyboard focus
+  std::function<void()> OnExit;   // the edit lost it
 
   void SetText(const std::string& text) {
     if (text != Text()) TControl::SetText(text);
   }
+  void SetMaxLength(int length) { SendMessageA(Handle(), EM_SETLIMITTEXT, length, 0); }
   void Command(WORD code) override {
     if (code == EN_CHANGE && OnChange) OnChange();
+    if (code == EN_SETFOCUS && OnEnter) OnEnter();
+    if (code == EN_KILLFOCUS && OnExit) OnExit();
   }
 };

@@ -1,0 +1,83 @@
+#include "pages/TextFilePage.h"
+
+#include <windows.h>
+
+#include "res/resource.h"
+#include "support/SystemLocations.h"
+#include "support/TextFile.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+bool Confirm(const std::string& question) {
+  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
+}
+void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
+
+}  // namespace
+
+TTextFilePage::TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,
+                             std::function<void(const std::string&)> makeBackupCopy)
+    : TDialog(pageControlHandle, IDD_TEXTFILE),
+      Memo(*this, IDC_TEXTMEMO),
+      SaveBtn(*this, IDC_TEXTSAVEBTN),
+      RefreshBtn(*this, IDC_TEXTREFRESHBTN),
+      PrintBtn(*this, IDC_TEXTPRINTBTN),
+      Changed(changed),
+      pages_(pageControl),
+      kind_(kind),
+      makeBackupCopy_(std::move(makeBackupCopy)) {
+  Memo.OnChange = [this] { MemoChange(); };
+  SaveBtn.OnClick = [this] { SaveBtnClick(); };
+  RefreshBtn.OnClick = [this] { RefreshBtnClick(); };
+}
+
+std::string TTextFilePage::Path() const {
+  if (kind_.folder == TTextFileFolder::BootRoot) return GetBootDir() + kind_.fileName;
+  std::string folder = GetWinDir();
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  return folder + kind_.fileName;
+}
+
+void TTextFilePage::RefreshBtnClick() {
+  if (Changed && !Confirm(TextFileTexts::DiscardQuestion(kind_.fileName))) return;
+  Load();
+}
+
+void TTextFilePage::Load() {
+  TPageControlBusy busy(pages_);
+  TLoadedText loaded;
+  const std::string path = Path();
+  if (!LoadTextFile(path, loaded)) return;
+  binary_ = loaded.hasNulByte;
+  Memo.SetReadOnly(binary_);
+  Memo.SetText(loaded.text);
+  Changed = false;
+  if (binary_) ShowError(TextFileTexts::BinaryFileShownReadOnly(path));
+}
+
+void TTextFilePage::SaveBtnClick() {
+  if (!Changed) {
+    ShowError(TextFileTexts::kNothingToSave);
+    return;
+  }
+  const std::string path = Path();
+  if (binary_) {
+    ShowError(TextFileTexts::BinaryFileNotSaved(path));
+    return;
+  }
+  TPageControlBusy busy(pages_);
+  makeBackupCopy_(path);
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+  if (existed) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  const bool saved = SaveTextFile(path, Memo.Text());
+  // The old file is whole after a failed save: it gets its attributes back too.
+  if (existed) SetFileAttributesA(path.c_str(), attributes);
+  if (!saved) {
+    ShowError(TextFileTexts::kSaveFailed);
+    return;
+  }
+  Changed = false;
+  Interaction().MessageDlg(TextFileTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+}

@@ -1,0 +1,62 @@
+#pragma once
+// A page that shows one start-up text file whole in a memo and writes it
+// back: System.ini, Control.ini, Winstart.bat, Dosstart.bat, Autoexec.bat,
+// Config.sys. The six differ only in the file and its folder.
+
+#include <functional>
+#include <string>
+
+#include "toolkit/Button.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/Memo.h"
+#include "toolkit/PageControl.h"
+
+enum class TTextFileFolder { Windows, BootRoot };
+
+struct TTextFileKind {
+  const char* fileName;  // exactly as written into the path
+  TTextFileFolder folder;
+};
+
+class TTextFilePage : public TDialog {
+ public:
+  TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,
+                std::function<void(const std::string&)> makeBackupCopy);
+
+  TMemo Memo;
+  TButton SaveBtn, RefreshBtn, PrintBtn;
+  bool& Changed;
+
+  void RefreshBtnClick();
+  void SaveBtnClick();
+  void MemoChange() { Changed = true; }
+
+  // The file's full path, built afresh each time.
+  std::string Path() const;
+  // Reloading without the question about unsaved changes.
+  void Load();
+
+ private:
+  TPageControl& pages_;
+  TTextFileKind kind_;
+  std::function<void(const std::string&)> makeBackupCopy_;
+  bool binary_ = false;  // the file holds a NUL byte: shown read-only up to it
+};
+
+// "Keine Änderungen durchgeführt, Speicherung unnötig!" and the other texts
+// that the file pages share.
+namespace TextFileTexts {
+inline constexpr char kNothingToSave[] = "Keine Änderungen durchgeführt, Speicherung unnötig!";
+inline constexpr char kSaved[] = "Speicherung abgeschlossen!";
+inline constexpr char kSaveFailed[] = "Speicherung fehlgeschlagen!";
+inline std::string DiscardQuestion(const std::string& fileName) {
+  return "Änderungen für " + fileName + " verwerfen?";
+}
+inline std::string BinaryFileShownReadOnly(const std::string& path) {
+  return "Die Datei " + path + " enthält ein Nullzeichen (binäre Daten). Sie wird nur bis dorthin und "
+         "schreibgeschützt angezeigt, damit beim Speichern nichts verloren geht.";
+}
+inline std::string BinaryFileNotSaved(const std::string& path) {
+  return "Die Datei " + path + " enthält binäre Daten und kann hier nicht gespeichert werden.";
+}
+}  // namespace TextFileTexts

@@ -1,0 +1,154 @@
+#include "pages/WinIniPage.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include "pages/TextFilePage.h"
+#include "res/resource.h"
+#include "support/SystemLocations.h"
+#include "support/Tools.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+bool Confirm(const std::string& question) {
+  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
+}
+void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
+
+bool IsExistingFile(const std::string& name) {
+  DWORD attributes = GetFileAttributesA(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CheckFileName(const std::string& name) {
+  if (name.empty() || IsExistingFile(name)) return true;
+  ShowError("Datei " + name + " nicht gefunden!");
+  return false;
+}
+
+TFileDialogSpec WinIniOpenDialog() {
+  TFileDialogSpec dialog;
+  dialog.filter = "Anwendungen(*.exe)|*.exe|Alle Dateien (*.*)|*.*";
+  dialog.options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOLONGNAMES |
+                   OFN_NODEREFERENCELINKS | OFN_ENABLESIZING;
+  return dialog;
+}
+
+}  // namespace
+
+bool CheckFileList(const std::string& value) {
+  bool allFound = true;
+  size_t start = 0;
+  for (size_t blank; (blank = value.find(' ', start)) != std::string::npos; start = blank + 1)
+    allFound = CheckFileName(value.substr(start, blank - start)) && allFound;
+  return CheckFileName(value.substr(start)) && allFound;
+}
+
+TWinIniPage::TWinIniPage(HWND pageControlHandle, TPageControl& pageControl, TTheIniFile& iniFile, bool& winIniChanged,
+                         std::function<void(const std::string&)> makeBackupCopy)
+    : TDialog(pageControlHandle, IDD_WININI),
+      Label2(*this, IDC_WININI_LABEL2),
+      Label3(*this, IDC_WININI_LABEL3),
+      Label4(*this, IDC_WININI_LABEL4),
+      Label7(*this, IDC_WININI_LABEL7),
+      RunEdit(*this, IDC_RUNEDIT),
+      LoadEdit(*this, IDC_LOADEDIT),
+      WinIniAddBtn(*this, IDC_WINIADDBTN),
+      WinIniCheckBtn(*this, IDC_WINICHECKBTN),
+      WinIniSaveBtn(*this, IDC_WINISAVEBTN),
+      WinIniRefreshBtn(*this, IDC_WINIREFRESHBTN),
+      WinIniPrintBtn(*this, IDC_WINIPRINTBTN),
+      WinIniChanged(winIniChanged),
+      pages_(pageControl),
+      IniFile(iniFile),
+      makeBackupCopy_(std::move(makeBackupCopy)) {
+  Label7.SetText("Hinweis: Verwenden Sie nur kurze Dateinamen. Die Einträge für \"Run\" und \"Load\" müssen mit "
+                 "Leerzeichen voneinander getrennt werden!");
+  WinIniAddBtn.SetHint("Eintrag hinzufügen");
+  for (TEdit* field : {&RunEdit, &LoadEdit}) {
+    field->SetMaxLength(kMaxValueLength);
+    field->OnChange = [this] { WinIniChanged = true; };
+    field->OnEnter = [this] { WinIniFieldEditEnter(); };
+    field->OnExit = [this] { WinIniFieldEditExit(); };
+  }
+  WinIniAddBtn.OnClick = [this] { WinIniAddBtnClick(); };
+  WinIniCheckBtn.OnClick = [this] { WinIniCheckBtnClick(); };
+  WinIniSaveBtn.OnClick = [this] { WinIniSaveBtnClick(); };
+  WinIniRefreshBtn.OnClick = [this] { WinIniRefreshBtnClick(); };
+}
+
+std::string TWinIniPage::WinIniPath() { return GetWinDir() + "\\Win.ini"; }
+
+void TWinIniPage::OpenWinIni() {
+  IniFile.SetIniFileName("Win.ini");
+  IniFile.Section = "windows";
+  IniFile.SetOpen(true);
+}
+
+void TWinIniPage::UpdateCheckButton() {
+  WinIniCheckBtn.SetEnabled(!Trim(RunEdit.Text()).empty() || !Trim(LoadEdit.Text()).empty());
+}
+
+void TWinIniPage::WinIniRefreshBtnClick() {
+  if (WinIniChanged && !Confirm(TextFileTexts::DiscardQuestion("Win.ini"))) return;
+  Load();
+}
+
+void TWinIniPage::Load() {
+  TPageControlBusy busy(pages_);
+  RunEdit.SetText("");
+  LoadEdit.SetText("");
+  OpenWinIni();
+  for (auto [key, field] : {std::pair{"run", &RunEdit}, std::pair{"load", &LoadEdit}}) {
+    std::string value = IniFile.ReadEntry(key, "");
+    if (IniFile.ErrorCode == 0) field->SetText(value);
+  }
+  WinIniChanged = false;
+  UpdateCheckButton();
+}
+
+void TWinIniPage::WriteValue(const char* key, const std::string& value) {
+  if (!IniFile.WriteEntry(key, value) || IniFile.ErrorCode != 0)
+    ShowError(std::string("Konnte Wert für \"") + key + "\" nicht in Win.ini schreiben!");
+}
+
+void TWinIniPage::WinIniSaveBtnClick() {
+  if (!WinIniChanged) {
+    ShowError(TextFileTexts::kNothingToSave);
+    return;
+  }
+  {
+    TPageControlBusy busy(pages_);
+    makeBackupCopy_(WinIniPath());
+    OpenWinIni();
+    WriteValue("run", RunEdit.Text());
+    WriteValue("load", LoadEdit.Text());
+    WinIniChanged = false;
+    Interaction().MessageDlg(TextFileTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  }
+  UpdateCheckButton();
+}
+
+void TWinIniPage::WinIniCheckBtnClick() {
+  if (!Trim(RunEdit.Text()).empty()) CheckFileList(RunEdit.Text());
+  if (!Trim(LoadEdit.Text()).empty()) CheckFileList(LoadEdit.Text());
+}
+
+void TWinIniPage::WinIniAddBtnClick() {
+  HWND focused = GetFocus();
+  TEdit* field = focused == RunEdit.Handle() ? &RunEdit : focused == LoadEdit.Handle() ? &LoadEdit : nullptr;
+  if (!field) {
+    ShowError("Klicken Sie zuerst in das Feld 'Wert für \"Run\"' oder 'Wert für \"Load\"'!");
+    return;
+  }
+  std::string chosen;
+  if (Interaction().OpenFile(WinIniOpenDialog(), chosen)) {
+    const std::string text = field->Text().empty() ? chosen : field->Text() + " " + chosen;
+    if (text.size() > kMaxValueLength)
+      ShowError("Dieser Eintrag darf 255 Zeichen nicht überschreiten!");
+    else
+      field->SetText(text);
+  }
+  UpdateCheckButton();
+}

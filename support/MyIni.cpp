@@ -1,0 +1,119 @@
+#include "support/MyIni.h"
+
+#include <windows.h>
+
+#include "support/Tools.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+constexpr char kMissingMarker[] = "INIERROR";
+constexpr DWORD kValueBuffer = 2048;
+
+std::string WithBackslash(std::string folder) {
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  return folder;
+}
+
+std::string WindowsFolder() {
+  char buffer[260] = {};
+  GetWindowsDirectoryA(buffer, 259);
+  return WithBackslash(buffer);
+}
+
+// The program's folder in its short (8.3) form.
+std::string ProgramFolder() {
+  char program[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  std::string folder = std::string(program).substr(0, std::string(program).size() - ExtractFileName(program).size());
+  char shortFolder[260] = {};
+  if (GetShortPathNameA(folder.c_str(), shortFolder, 259)) folder = shortFolder;
+  return WithBackslash(folder);
+}
+
+void ShowPlain(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Custom, TMsgDlgButtons::Ok); }
+
+// Creates the missing file and removes it again: tells whether it could be
+// created, as the platform's error code (0 when it could).
+DWORD TrialCreation(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  CloseHandle(file);
+  DeleteFileA(path.c_str());
+  return 0;
+}
+
+}  // namespace
+
+TTheIniFile::TTheIniFile() : windowsFolder_(WindowsFolder()), programFolder_(ProgramFolder()) {}
+
+void TTheIniFile::SetIniFileName(const std::string& name) {
+  if (open_) SetOpen(false);
+  iniFileName_ = name;
+}
+
+void TTheIniFile::SetDefFilePath(const std::string& folder) {
+  if (folder.empty()) return;
+  defFilePath_ = WithBackslash(folder);
+}
+
+std::string TTheIniFile::LocationPath() const {
+  switch (IniLocation) {
+    case TIniLocation::loWinDir: return windowsFolder_ + iniFileName_;
+    case TIniLocation::loProgDir: return programFolder_ + iniFileName_;
+    case TIniLocation::loUser: return iniFileName_;
+    case TIniLocation::loDefUser: return defFilePath_ + iniFileName_;
+  }
+  return iniFileName_;
+}
+
+void TTheIniFile::SetOpen(bool open) {
+  open_ = open;
+  accessible_ = false;
+  if (!open) return;
+  ErrorCode = 0;
+  const std::string path = LocationPath();
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+  if (FileExists(path)) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if ((attributes & FILE_ATTRIBUTE_READONLY) && !SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE)) {
+      ErrorCode = kReadOnly;
+      ShowPlain("Kann Schreibschutz von " + path + " nicht entfernen!");
+      return;
+    }
+  } else {
+    ErrorCode = kFileMissing;
+    if (DWORD error = TrialCreation(path)) {
+      ErrorCode = static_cast<int>(error);
+      return;
+    }
+  }
+  fullPath_ = path;
+  accessible_ = true;
+}
+
+bool TTheIniFile::Usable() {
+  if (!Section.empty() && !iniFileName_.empty() && open_ && accessible_) return true;
+  ShowPlain("Bitte Dateiname angeben.");
+  return false;
+}
+
+std::string TTheIniFile::ReadEntry(const std::string& key, const std::string& defaultValue) {
+  ErrorCode = 0;
+  if (!Usable()) return defaultValue;
+  if (key.empty()) return "";
+  char value[kValueBuffer] = {};
+  GetPrivateProfileStringA(Section.c_str(), key.c_str(), kMissingMarker, value, kValueBuffer, fullPath_.c_str());
+  if (std::string(value) == kMissingMarker) {
+    ErrorCode = kKeyMissing;
+    return defaultValue;
+  }
+  return value;
+}
+
+bool TTheIniFile::WriteEntry(const std::string& key, const std::string& value) {
+  ErrorCode = 0;
+  if (!Usable()) return false;
+  if (key.empty()) return true;
+  return WritePrivateProfileStringA(Section.c_str(), key.c_str(), value.c_str(), fullPath_.c_str()) != FALSE;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Single entries of one section of an INI file, through the profile
+// functions, with the folder of the file chosen by IniLocation and a numeric
+// error code of the last operation.
+
+#include <string>
+
+enum class TIniLocation { loWinDir, loProgDir, loUser, loDefUser };
+
+class TTheIniFile {
+ public:
+  // ErrorCode values besides 0 and the I/O errors of a trial creation.
+  static constexpr int kFileMissing = 2;
+  static constexpr int kReadOnly = 5;
+  static constexpr int kKeyMissing = -1;
+
+  TTheIniFile();
+
+  const std::string& IniFileName() const { return iniFileName_; }
+  // Closes an open file; does not reopen it.
+  void SetIniFileName(const std::string& name);
+  std::string Section;
+  TIniLocation IniLocation = TIniLocation::loWinDir;
+  int ErrorCode = 0;
+  const std::string& DefFilePath() const { return defFilePath_; }
+  // Always ends in a backslash; an empty folder is refused.
+  void SetDefFilePath(const std::string& folder);
+
+  bool Open() const { return open_; }
+  // True opens the file where IniLocation says (see ErrorCode); Open reads
+  // true afterwards even when opening failed, but a failed open is not usable.
+  void SetOpen(bool open);
+
+  // The key's value; default when the key is missing (ErrorCode -1) or the
+  // object is not usable ("Bitte Dateiname angeben."). An empty key reads as
+  // the empty text.
+  std::string ReadEntry(const std::string& key, const std::string& defaultValue);
+  // False when the platform refused the write, or the object is not usable.
+  bool WriteEntry(const std::string& key, const std::string& value);
+
+  // The full path of the file last opened.
+  const std::string& FullPath() const { return fullPath_; }
+
+ private:
+  bool Usable();
+  std::string LocationPath() const;
+
+  std::string iniFileName_, defFilePath_;
+  std::string windowsFolder_, programFolder_;
+  std::string fullPath_;
+  bool open_ = false;
+  bool accessible_ = false;  // opened successfully: the profile functions may be used
+};

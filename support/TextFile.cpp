@@ -1,0 +1,50 @@
+#include "support/TextFile.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "support/WholeFile.h"
+
+bool LoadTextFile(const std::string& path, TLoadedText& loaded) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) return false;
+  size_t nul = bytes.find('\0');
+  loaded.hasNulByte = nul != std::string::npos;
+  if (loaded.hasNulByte) bytes.resize(nul);
+  loaded.text = NormaliseLineEnds(bytes);
+  return true;
+}
+
+std::string NormaliseLineEnds(const std::string& text) {
+  std::string result;
+  result.reserve(text.size() + text.size() / 16);
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      result += "\r\n";
+    } else if (c == '\n') {
+      result += "\r\n";
+    } else {
+      result += c;
+    }
+  }
+  return result;
+}
+
+bool SaveTextFile(const std::string& path, const std::string& text) {
+  const std::string beside = path + ".$$$";
+  if (WriteWholeFile(beside, text) != TWriteResult::Written) {
+    DeleteFileA(beside.c_str());
+    return false;
+  }
+  if (!MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(beside.c_str());
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Whole text files as the text pages show and save them.
+
+#include <string>
+
+struct TLoadedText {
+  std::string text;          // line ends as CR LF
+  bool hasNulByte = false;   // the text ends before the first NUL byte
+};
+
+// False when the file cannot be opened or read.
+bool LoadTextFile(const std::string& path, TLoadedText& loaded);
+
+// A lone CR or a lone LF becomes CR LF.
+std::string NormaliseLineEnds(const std::string& text);
+
+// Writes the text completely beside the file, then puts it in the file's
+// place: on any failure the old file is left as it was. False on failure.
+bool SaveTextFile(const std::string& path, const std::string& text);
