@@ -1,0 +1,98 @@
+// Single entries of an INI file through the profile functions.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "support/MyIni.h"
+#include "tests/FakeInteraction.h"
+#include "tests/ScratchFolder.h"
+
+namespace {
+
+class MyIniTest : public testing::Test {
+ protected:
+  TFakeInteraction dialogs;
+  TScratchFolder folder{"my-ini"};
+  TTheIniFile ini;
+
+  void OpenUserFile(const std::string& name) {
+    ini.IniLocation = TIniLocation::loUser;
+    ini.SetIniFileName(folder.File(name));
+    ini.Section = "Abschnitt";
+    ini.SetOpen(true);
+  }
+};
+
+TEST_F(MyIniTest, OpensAnExistingFileRemovingItsReadOnlyAttributeSilently) {
+  WriteFileBytes(folder.File("a.ini"), "[Abschnitt]\r\nSchl\xFC" "ssel=Wert \xE4\r\nLeer=\r\n");
+  SetFileAttributesA(folder.File("a.ini").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  OpenUserFile("a.ini");
+  EXPECT_EQ(ini.ErrorCode, 0);
+  EXPECT_EQ(GetFileAttributesA(folder.File("a.ini").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+  EXPECT_EQ(ini.ReadEntry("schlüssel", "x"), "Wert ä");  // keys ignore case
+  EXPECT_EQ(ini.ErrorCode, 0);
+  EXPECT_EQ(ini.ReadEntry("Leer", "x"), "");
+  EXPECT_EQ(ini.ErrorCode, 0);
+  EXPECT_EQ(ini.ReadEntry("Fehlt", "vorgabe"), "vorgabe");
+  EXPECT_EQ(ini.ErrorCode, -1);
+  EXPECT_EQ(ini.ReadEntry("", "vorgabe"), "");
+  EXPECT_EQ(ini.ErrorCode, 0);
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(MyIniTest, TheIniErrorMarkerReadsAsMissing) {
+  WriteFileBytes(folder.File("m.ini"), "[Abschnitt]\r\nMarke=INIERROR\r\n");
+  OpenUserFile("m.ini");
+  EXPECT_EQ(ini.ReadEntry("Marke", "d"), "d");
+  EXPECT_EQ(ini.ErrorCode, -1);
+}
+
+TEST_F(MyIniTest, AMissingFileOpensWithCodeTwoAndTheFirstWriteCreatesIt) {
+  OpenUserFile("neu.ini");
+  EXPECT_EQ(ini.ErrorCode, 2);
+  EXPECT_EQ(GetFileAttributesA(folder.File("neu.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ini.ReadEntry("x", "d"), "d");
+  EXPECT_EQ(ini.ErrorCode, -1);
+  EXPECT_TRUE(ini.WriteEntry("x", "1"));
+  EXPECT_EQ(ini.ReadEntry("x", "d"), "1");
+  EXPECT_EQ(ReadFileBytes(folder.File("neu.ini")), "[Abschnitt]\r\nx=1\r\n");
+}
+
+TEST_F(MyIniTest, AFileThatCannotBeCreatedGivesThePlatformsErrorAndIsNotUsable) {
+  OpenUserFile("fehlt\\neu.ini");
+  EXPECT_EQ(ini.ErrorCode, ERROR_PATH_NOT_FOUND);
+  EXPECT_TRUE(ini.Open());
+  EXPECT_EQ(ini.ReadEntry("x", "d"), "d");
+  EXPECT_FALSE(ini.WriteEntry("x", "1"));
+  ExpectShown(dialogs, {Plain("Bitte Dateiname angeben."), Plain("Bitte Dateiname angeben.")});
+}
+
+TEST_F(MyIniTest, ANewFileNameClosesAndReadingThenAsksForAFileName) {
+  WriteFileBytes(folder.File("a.ini"), "[Abschnitt]\r\nk=v\r\n");
+  OpenUserFile("a.ini");
+  ini.SetIniFileName(folder.File("b.ini"));
+  EXPECT_FALSE(ini.Open());
+  EXPECT_EQ(ini.ReadEntry("k", "d"), "d");
+  ExpectShown(dialogs, {Plain("Bitte Dateiname angeben.")});
+}
+
+TEST_F(MyIniTest, LocationsAndTheDefaultFolder) {
+  ini.SetDefFilePath("C:\\INI");
+  EXPECT_EQ(ini.DefFilePath(), "C:\\INI\\");
+  ini.SetDefFilePath("C:\\INI\\");
+  EXPECT_EQ(ini.DefFilePath(), "C:\\INI\\");
+  ini.SetDefFilePath(folder.Path());
+  ini.IniLocation = TIniLocation::loDefUser;
+  ini.SetIniFileName("d.ini");
+  ini.Section = "Abschnitt";
+  ini.SetOpen(true);
+  EXPECT_EQ(ini.FullPath(), folder.File("d.ini"));
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  ini.IniLocation = TIniLocation::loWinDir;
+  ini.SetIniFileName("Win.ini");
+  ini.SetOpen(true);
+  EXPECT_EQ(ini.FullPath(), std::string(windows) + "\\Win.ini");
+  EXPECT_EQ(ini.ErrorCode, 0);
+}
+
+}  // namespace

@@ -1,0 +1,168 @@
+// The text-file pages, over a boot drive of the test's own and the Windows
+// folder of the test prefix.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/MainForm.h"
+#include "support/SystemLocations.h"
+#include "support/Tools.h"
+#include "tests/FakeInteraction.h"
+#include "tests/RegistrySandbox.h"
+#include "tests/ScratchFolder.h"
+
+namespace {
+
+class TextFilePageTest : public testing::Test {
+ protected:
+  TextFilePageTest() { bootDir.Set(boot.Path()); }  // without its backslash: the page adds it
+  ~TextFilePageTest() override {
+    form.reset();
+    for (const char* name : {"Winstart.bat", "Winstart.VLM"}) {
+      const std::string path = GetWinDir() + "\\" + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    }
+  }
+  void Open() { form = std::make_unique<TMainForm>(); }
+  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
+  // Typing into the memo, as a person does.
+  void Type(TTextFilePage& page, const std::string& text) {
+    const int end = GetWindowTextLengthA(page.Memo.Handle());
+    SendMessageA(page.Memo.Handle(), EM_SETSEL, end, end);
+    SendMessageA(page.Memo.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  TScratchFolder boot{"text-pages-boot"};
+  TKeptValue bootDir{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"};
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(TextFilePageTest, LoadsWithCrLfLineEndsAndSavesThemSoAfterEveryChange) {
+  WriteFileBytes(boot.File("Config.sys"), "DEVICE=HIMEM.SYS\nFILES=40\rBUFFERS=30");
+  Open();
+  TTextFilePage& page = *form->Config;
+  EXPECT_EQ(page.Memo.Text(), "DEVICE=HIMEM.SYS\r\nFILES=40\r\nBUFFERS=30");
+  EXPECT_EQ(page.Memo.Lines(), (std::vector<std::string>{"DEVICE=HIMEM.SYS", "FILES=40", "BUFFERS=30"}));
+  EXPECT_FALSE(page.Changed);
+  Press(page.SaveBtn);  // right after loading there is nothing to save
+  Type(page, "\r\nLASTDRIVE=Z");
+  EXPECT_TRUE(page.Changed);
+  Press(page.SaveBtn);
+  ExpectShown(dialogs, {Error("Keine Änderungen durchgeführt, Speicherung unnötig!"), Info("Speicherung abgeschlossen!")});
+  EXPECT_EQ(ReadFileBytes(boot.File("Config.sys")), "DEVICE=HIMEM.SYS\r\nFILES=40\r\nBUFFERS=30\r\nLASTDRIVE=Z");
+  EXPECT_EQ(ReadFileBytes(boot.File("Config.VLM")), "DEVICE=HIMEM.SYS\nFILES=40\rBUFFERS=30");
+  EXPECT_FALSE(page.Changed);
+  EXPECT_TRUE(form->AutoStartPageControl->Enabled());
+}
+
+TEST_F(TextFilePageTest, AProtectedAutoexecIsSavedAndKeepsItsAttributes) {
+  const std::string autoexec = boot.File("Autoexec.bat");
+  WriteFileBytes(autoexec, "@ECHO OFF\r\n");
+  const DWORD protectedFile = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+  SetFileAttributesA(autoexec.c_str(), protectedFile);
+  const DWORD before = GetFileAttributesA(autoexec.c_str());
+  Open();
+  Type(*form->Autoexec, "PATH C:\\WINDOWS\r\n");
+  Press(form->Autoexec->SaveBtn);
+  EXPECT_EQ(ReadFileBytes(autoexec), "@ECHO OFF\r\nPATH C:\\WINDOWS\r\n");
+  EXPECT_EQ(GetFileAttributesA(autoexec.c_str()), before);
+  EXPECT_EQ(before & protectedFile, protectedFile);
+  EXPECT_FALSE(FileExists(autoexec + ".$$$"));
+}
+
+TEST_F(TextFilePageTest, AMissingWinstartIsCreatedWithOrdinaryAttributesAndNoBackupCopy) {
+  Open();
+  TTextFilePage& page = *form->WinstartBat;
+  EXPECT_EQ(page.Path(), GetWinDir() + "\\Winstart.bat");
+  Type(page, "C:\\NET\\NET START");
+  Press(page.SaveBtn);
+  ExpectShown(dialogs, {Info("Speicherung abgeschlossen!")});
+  EXPECT_EQ(ReadFileBytes(page.Path()), "C:\\NET\\NET START");
+  EXPECT_FALSE(GetFileAttributesA(page.Path().c_str()) &
+               (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(FileExists(GetWinDir() + "\\Winstart.VLM"));
+}
+
+TEST_F(TextFilePageTest, AFailedSaveLeavesTheOldFileWholeAndThePageChanged) {
+  CreateDirectoryA(boot.File("Config.sys").c_str(), nullptr);  // nothing can take its place
+  Open();
+  TTextFilePage& page = *form->Config;
+  Type(page, "FILES=40");
+  Press(page.SaveBtn);
+  ExpectShown(dialogs, {Error("Speicherung fehlgeschlagen!")});
+  EXPECT_TRUE(page.Changed);
+  EXPECT_EQ(page.Memo.Text(), "FILES=40");
+  EXPECT_TRUE(GetFileAttributesA(boot.File("Config.sys").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_FALSE(FileExists(boot.File("Config.sys.$$$")));
+  EXPECT_TRUE(form->AutoStartPageControl->Enabled());
+}
+
+TEST_F(TextFilePageTest, ReloadAsksBeforeDroppingChanges) {
+  WriteFileBytes(boot.File("Config.sys"), "FILES=40");
+  Open();
+  TTextFilePage& page = *form->Config;
+  Type(page, " neu");
+  dialogs.Answer({TModalResult::No});
+  Press(page.RefreshBtn);
+  EXPECT_EQ(page.Memo.Text(), "FILES=40 neu");
+  EXPECT_TRUE(page.Changed);
+  dialogs.Answer({TModalResult::Yes});
+  Press(page.RefreshBtn);
+  EXPECT_EQ(page.Memo.Text(), "FILES=40");
+  EXPECT_FALSE(page.Changed);
+  ExpectShown(dialogs, {Question("Änderungen für Config.sys verwerfen?"), Question("Änderungen für Config.sys verwerfen?")});
+}
+
+TEST_F(TextFilePageTest, AFileWithANulByteIsShownReadOnlyUpToItAndNeverSaved) {
+  WriteFileBytes(boot.File("Autoexec.bat"), std::string("@ECHO OFF\r\nREM \0binär", 21));
+  Open();
+  TTextFilePage& page = *form->Autoexec;
+  EXPECT_EQ(page.Memo.Text(), "@ECHO OFF\r\nREM ");
+  EXPECT_TRUE(page.Memo.ReadOnly());
+  page.Changed = true;
+  Press(page.SaveBtn);
+  const std::string path = boot.File("Autoexec.bat");
+  ExpectShown(dialogs, {Error("Die Datei " + path + " enthält ein Nullzeichen (binäre Daten). Sie wird nur bis dorthin "
+                              "und schreibgeschützt angezeigt, damit beim Speichern nichts verloren geht."),
+                        Error("Die Datei " + path + " enthält binäre Daten und kann hier nicht gespeichert werden.")});
+  EXPECT_EQ(ReadFileBytes(path).size(), 21u);
+  WriteFileBytes(path, "@ECHO ON");
+  dialogs.Answer({TModalResult::Yes});
+  Press(page.RefreshBtn);
+  EXPECT_FALSE(page.Memo.ReadOnly());
+}
+
+TEST_F(TextFilePageTest, AOneMegabyteFileIsShownWhole) {
+  std::string big;
+  while (big.size() < 1 << 20) big += "; eine lange Zeile in einer großen System.ini, damit sie ein MB erreicht\r\n";
+  WriteFileBytes(boot.File("Config.sys"), big);
+  Open();
+  EXPECT_EQ(form->Config->Memo.Text().size(), big.size());
+}
+
+TEST_F(TextFilePageTest, DosstartCanOnlyBeReloadedOnTheNtFamily) {
+  Open();
+  TTextFilePage& page = *form->Dosstart;
+  EXPECT_EQ(page.Memo.Enabled(), !IsWinNT);
+  EXPECT_EQ(page.SaveBtn.Enabled(), !IsWinNT);
+  EXPECT_EQ(page.PrintBtn.Enabled(), !IsWinNT);
+  EXPECT_TRUE(page.RefreshBtn.Enabled());
+  EXPECT_TRUE(form->Config->Memo.Enabled());
+}
+
+TEST_F(TextFilePageTest, ClosingAsksAboutEachChangedTextPageInOrder) {
+  WriteFileBytes(boot.File("Config.sys"), "FILES=40");
+  Open();
+  Type(*form->Config, "0");
+  Type(*form->Autoexec, "REM");
+  dialogs.Answer({TModalResult::No, TModalResult::Yes});
+  form->Close();
+  ExpectShown(dialogs, {Question("Änderungen in Autoexec.bat speichern?"), Question("Änderungen in Config.sys speichern?"),
+                        Info("Speicherung abgeschlossen!")});
+  EXPECT_EQ(ReadFileBytes(boot.File("Config.sys")), "FILES=400");
+  EXPECT_FALSE(FileExists(boot.File("Autoexec.bat")));
+}
+
+}  // namespace

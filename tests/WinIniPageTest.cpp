@@ -1,0 +1,153 @@
+// The Win.ini page. Wine keeps the [windows] section of win.ini in the
+// registry (as Windows NT does): the values are set and checked through the
+// profile functions, and kept as they were by the test.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commdlg.h>
+
+#include "app/MainForm.h"
+#include "support/SystemLocations.h"
+#include "support/Tools.h"
+#include "tests/FakeInteraction.h"
+#include "tests/RegistrySandbox.h"
+#include "tests/ScratchFolder.h"
+
+namespace {
+
+const char kWindowsSection[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+
+std::string ProfileValue(const char* key) {
+  char value[1024] = {};
+  GetPrivateProfileStringA("windows", key, "<fehlt>", value, sizeof value, "win.ini");
+  return value;
+}
+
+class WinIniPageTest : public testing::Test {
+ protected:
+  WinIniPageTest() {
+    WritePrivateProfileStringA("windows", "run", "C:\\WINDOWS\\notepad.exe", "win.ini");
+    WritePrivateProfileStringA("windows", "load", "", "win.ini");
+  }
+  ~WinIniPageTest() override {
+    form.reset();
+    DeleteFileA((GetWinDir() + "\\Win.VLM").c_str());
+  }
+  void Open() { form = std::make_unique<TMainForm>(); }
+  TWinIniPage& Page() { return *form->WinIni; }
+  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
+
+  TRunKeysSandbox sandbox;
+  TKeptValue run{HKEY_CURRENT_USER, kWindowsSection, "run"};
+  TKeptValue load{HKEY_CURRENT_USER, kWindowsSection, "load"};
+  TFakeInteraction dialogs;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(WinIniPageTest, ShowsBothValuesWithTheirLabels) {
+  Open();
+  EXPECT_EQ(Page().RunEdit.Text(), "C:\\WINDOWS\\notepad.exe");
+  EXPECT_EQ(Page().LoadEdit.Text(), "");
+  EXPECT_FALSE(Page().WinIniChanged);
+  EXPECT_TRUE(Page().WinIniCheckBtn.Enabled());
+  EXPECT_FALSE(Page().WinIniAddBtn.Enabled());
+  EXPECT_EQ(Page().Label3.Text(), "Wert für \"Run\":");
+  EXPECT_EQ(Page().Label4.Text(), "Wert für \"Load\":");
+  EXPECT_EQ(Page().Label7.Text(), "Hinweis: Verwenden Sie nur kurze Dateinamen. Die Einträge für \"Run\" und \"Load\" "
+                                  "müssen mit Leerzeichen voneinander getrennt werden!");
+  EXPECT_EQ(Page().WinIniAddBtn.Hint(), "Eintrag hinzufügen");
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(WinIniPageTest, TheCheckButtonFollowsTheFieldsOnlyAfterRefreshSaveOrAdd) {
+  WritePrivateProfileStringA("windows", "run", "", "win.ini");
+  Open();
+  EXPECT_FALSE(Page().WinIniCheckBtn.Enabled());
+  Page().LoadEdit.SetText("x.exe");
+  EXPECT_FALSE(Page().WinIniCheckBtn.Enabled());
+  EXPECT_TRUE(Page().WinIniChanged);
+  Press(Page().WinIniSaveBtn);
+  EXPECT_TRUE(Page().WinIniCheckBtn.Enabled());
+  Page().LoadEdit.SetText("  ");
+  Press(Page().WinIniSaveBtn);
+  EXPECT_FALSE(Page().WinIniCheckBtn.Enabled());
+}
+
+TEST_F(WinIniPageTest, SaveWritesBothValuesUntrimmedAfterABackupCopy) {
+  Open();
+  Press(Page().WinIniSaveBtn);
+  Page().RunEdit.SetText("");
+  Page().LoadEdit.SetText(" a.exe  b.exe ");
+  Press(Page().WinIniSaveBtn);
+  ExpectShown(dialogs, {Error("Keine Änderungen durchgeführt, Speicherung unnötig!"), Info("Speicherung abgeschlossen!")});
+  EXPECT_EQ(ProfileValue("run"), "");  // the key stays, empty
+  EXPECT_EQ(ProfileValue("load"), " a.exe  b.exe ");
+  EXPECT_FALSE(Page().WinIniChanged);
+  EXPECT_TRUE(FileExists(GetWinDir() + "\\Win.VLM"));
+}
+
+TEST_F(WinIniPageTest, RefreshAsksBeforeDroppingChanges) {
+  Open();
+  Page().RunEdit.SetText("geändert.exe");
+  dialogs.Answer({TModalResult::No, TModalResult::Yes});
+  Press(Page().WinIniRefreshBtn);
+  EXPECT_EQ(Page().RunEdit.Text(), "geändert.exe");
+  EXPECT_TRUE(Page().WinIniChanged);
+  Press(Page().WinIniRefreshBtn);
+  EXPECT_EQ(Page().RunEdit.Text(), "C:\\WINDOWS\\notepad.exe");
+  EXPECT_FALSE(Page().WinIniChanged);
+  ExpectShown(dialogs, {Question("Änderungen für Win.ini verwerfen?"), Question("Änderungen für Win.ini verwerfen?")});
+}
+
+TEST_F(WinIniPageTest, CheckReportsEveryMissingNameAndPassesOverEmptyOnes) {
+  TScratchFolder folder("winini-check");
+  WriteFileBytes(folder.File("da.exe"), "MZ");
+  CreateDirectoryA(folder.File("ordner").c_str(), nullptr);
+  Open();
+  const std::string run = std::string(" ") + folder.File("da.exe") + "  fehlt.exe " + folder.File("ordner") + " ";
+  Page().RunEdit.SetText(run);
+  Page().LoadEdit.SetText("tab\tname.exe");
+  Press(Page().WinIniCheckBtn);
+  ExpectShown(dialogs, {Error("Datei fehlt.exe nicht gefunden!"), Error("Datei " + folder.File("ordner") + " nicht gefunden!"),
+                        Error("Datei tab\tname.exe nicht gefunden!")});
+}
+
+TEST_F(WinIniPageTest, AddAppendsTheChosenProgramToTheFocusedFieldWithinTheLimit) {
+  Open();
+  form->Show();
+  Page().WinIniAddBtnClick();  // nothing focused (the button itself is disabled then)
+  SetFocus(Page().LoadEdit.Handle());
+  EXPECT_TRUE(Page().WinIniAddBtn.Enabled());
+  dialogs.ChooseFile("C:\\PROGRA~1\\TOOL.EXE");
+  Press(Page().WinIniAddBtn);  // the speed button leaves the focus in the field
+  EXPECT_EQ(Page().LoadEdit.Text(), "C:\\PROGRA~1\\TOOL.EXE");
+  EXPECT_TRUE(Page().WinIniChanged);
+  EXPECT_EQ(GetFocus(), Page().LoadEdit.Handle());
+  ASSERT_EQ(dialogs.FileDialogs().size(), 1u);
+  EXPECT_EQ(dialogs.FileDialogs()[0].request.filter, "Anwendungen(*.exe)|*.exe|Alle Dateien (*.*)|*.*");
+  EXPECT_TRUE(dialogs.FileDialogs()[0].request.options & OFN_NOLONGNAMES);
+
+  SetFocus(Page().RunEdit.Handle());
+  Page().RunEdit.SetText(std::string(249, 'r'));
+  dialogs.ChooseFile("D.EXE");  // 249 + blank + 5 = 255: accepted
+  Press(Page().WinIniAddBtn);
+  EXPECT_EQ(Page().RunEdit.Text().size(), 255u);
+  Page().RunEdit.SetText(std::string(250, 'r'));
+  dialogs.ChooseFile("D.EXE");  // 256: refused
+  Press(Page().WinIniAddBtn);
+  EXPECT_EQ(Page().RunEdit.Text(), std::string(250, 'r'));
+  Page().RunEdit.SetText("");
+  dialogs.ChooseFile(std::string(256, 'p'));
+  Press(Page().WinIniAddBtn);
+  EXPECT_EQ(Page().RunEdit.Text(), "");
+  dialogs.ChooseFile(std::string(255, 'p'));
+  Press(Page().WinIniAddBtn);
+  EXPECT_EQ(Page().RunEdit.Text(), std::string(255, 'p'));
+
+  SetFocus(Page().WinIniSaveBtn.Handle());
+  EXPECT_FALSE(Page().WinIniAddBtn.Enabled());
+  ExpectShown(dialogs, {Error("Klicken Sie zuerst in das Feld 'Wert für \"Run\"' oder 'Wert für \"Load\"'!"),
+                        Error("Dieser Eintrag darf 255 Zeichen nicht überschreiten!"),
+                        Error("Dieser Eintrag darf 255 Zeichen nicht überschreiten!")});
+}
+
+}  // namespace
