@@ -55,11 +55,63 @@ bool SeedRunKeys() {
   return ok;
 }
 
+bool WriteText(const std::string& path, const std::string& text, DWORD attributes = FILE_ATTRIBUTE_ARCHIVE) {
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+  CloseHandle(file);
+  return ok && SetFileAttributesA(path.c_str(), attributes);
+}
+
+std::string WindowsFolder() {
+  char folder[MAX_PATH] = {};
+  GetWindowsDirectoryA(folder, MAX_PATH);
+  return folder;
+}
+
+// run= and load= of Win.ini go through the profile functions, which is where
+// Windows (and Wine) keep them; the second program of run= is missing.
+bool SeedWinIni() {
+  return WritePrivateProfileStringA("windows", "run", "C:\\WINDOWS\\NOTEPAD.EXE C:\\PROGRA~1\\ALTTOOL\\ALT.EXE",
+                                    "win.ini") &&
+         WritePrivateProfileStringA("windows", "load", "C:\\WINDOWS\\SYSTEM32\\RUNDLL32.EXE", "win.ini");
+}
+
+bool SeedTextFiles() {
+  const std::string windows = WindowsFolder() + "\\";
+  const DWORD protectedFile = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+  bool ok = WriteText(windows + "Control.ini",
+                      "[current]\r\ncolor schemes=Windows-Standard\r\n\r\n[color schemes]\r\n"
+                      "Windows-Standard=C0C0C0,FFFFFF,FFFFFF,0,FFFFFF,0,800000,C0C0C0\r\n\r\n"
+                      "[Patterns]\r\n(Kein)=(Kein)\r\nZiegel=187 68 187 68 187 68 187 68\r\n");
+  ok &= WriteText(windows + "Winstart.bat",
+                  "@ECHO OFF\r\nREM Netzwerkprogramme, die vor Windows geladen werden\r\nC:\\NET\\NET START\r\n");
+  ok &= WriteText(windows + "Dosstart.bat",
+                  "@ECHO OFF\r\nREM Wird beim Neustart im MS-DOS-Modus ausgeführt\r\nLH C:\\WINDOWS\\COMMAND\\MSCDEX.EXE "
+                  "/D:MSCD001\r\nLH C:\\MAUS\\MOUSE.COM\r\n");
+  ok &= WriteText("C:\\Autoexec.bat",
+                  "@ECHO OFF\r\nSET BLASTER=A220 I5 D1 T4\r\nPATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND\r\n"
+                  "LH C:\\WINDOWS\\COMMAND\\DOSKEY.COM\r\nmode con codepage prepare=((850) "
+                  "C:\\WINDOWS\\COMMAND\\ega.cpi)\r\nkeyb gr,,C:\\WINDOWS\\COMMAND\\keyboard.sys\r\n",
+                  protectedFile);
+  ok &= WriteText("C:\\Config.sys",
+                  "DEVICE=C:\\WINDOWS\\HIMEM.SYS\r\nDEVICE=C:\\WINDOWS\\EMM386.EXE NOEMS\r\nDOS=HIGH,UMB\r\n"
+                  "FILES=40\r\nBUFFERS=30\r\ndevice=C:\\WINDOWS\\COMMAND\\display.sys con=(ega,,1)\r\n"
+                  "Country=049,850,C:\\WINDOWS\\COMMAND\\country.sys\r\n");
+  return ok;
+}
+
 }  // namespace
 
 int main() {
   if (!SeedRunKeys()) {
     std::fputs("velmora demo: could not write the sample Run entries\n", stderr);
+    return 1;
+  }
+  if (!SeedWinIni() || !SeedTextFiles()) {
+    std::fputs("velmora demo: could not write the sample start-up files\n", stderr);
     return 1;
   }
   std::puts("velmora demo: sample start-up entries written");
