@@ -31,6 +31,7 @@ constexpr TPageTab kPageTabs[] = {
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
 constexpr int kWinIniPage = 3;
+constexpr int kMsdosPage = 10;
 constexpr int kBackupPage = 11;
 constexpr int kRestartPage = 12;
 
@@ -117,9 +118,12 @@ void TMainForm::CreatePages() {
   WinIni = std::make_unique<TWinIniPage>(pages, *AutoStartPageControl, IniFile, Unsaved.Flag(TPageFlag::WinIni),
                                          makeBackupCopy);
   Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->WinIniSaveBtnClick(); });
+  msdossys = std::make_unique<TMsdosPage>(pages, *AutoStartPageControl, Unsaved.Flag(TPageFlag::Msdos), makeBackupCopy);
+  Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->msdosSaveBtnClick(); });
   std::map<int, HWND> sheets = {{kInfoPage, Info->Handle()},
                                 {kRegistryPage, WinReg->Handle()},
                                 {kWinIniPage, WinIni->Handle()},
+                                {kMsdosPage, msdossys->Handle()},
                                 {kBackupPage, BackupRestore->Handle()},
                                 {kRestartPage, RebootWindows->Handle()}};
   for (const TTextPageEntry& entry : kTextPages) {
@@ -162,15 +166,19 @@ void TMainForm::LoadAllPages() {
   Dosstart->RefreshBtnClick();
   Autoexec->RefreshBtnClick();
   Config->RefreshBtnClick();
+  msdossys->msdossysnb.SetPageIndex(TMsdosPage::kGraphical1);
+  msdossys->msdosRefreshBtnClick();
   Unsaved.ClearAll();
 }
 
 void TMainForm::ApplyPlatform() {
-  for (TControl* control : std::initializer_list<TControl*>{&BackupRestore->BrowseBtn, &BackupRestore->FolderEdit,
-                                                            &BackupRestore->BackupBtn, &BackupRestore->RestoreBtn})
-    control->SetEnabled(!IsWinNT);
-  for (TControl* control : std::initializer_list<TControl*>{&Dosstart->Memo, &Dosstart->SaveBtn, &Dosstart->PrintBtn})
-    control->SetEnabled(!IsWinNT);
+  const std::initializer_list<TControl*> notOnNT = {
+      &Dosstart->Memo,          &Dosstart->SaveBtn,        &Dosstart->PrintBtn,        &msdossys->msdosSaveBtn,
+      &BackupRestore->BrowseBtn, &BackupRestore->FolderEdit, &BackupRestore->BackupBtn, &BackupRestore->RestoreBtn,
+      &msdossys->MoreBtn1,      &msdossys->msdossyssourceBtn, &msdossys->msdosRefreshBtn, &msdossys->msdossysPrintBtn};
+  for (TControl* control : notOnNT) control->SetEnabled(!IsWinNT);
+  msdossys->msdossysnb.SetEnabled(!IsWinNT);
+  msdossys->NTLabel.SetVisible(IsWinNT);
 }
 
 void TMainForm::FormDestroy() {

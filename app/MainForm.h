@@ -13,6 +13,7 @@
 #include "app/UnsavedChanges.h"
 #include "backup/BackupPage.h"
 #include "controls/VistaAltFixUnit.h"
+#include "pages/MsdosPage.h"
 #include "pages/TextFilePage.h"
 #include "pages/WinIniPage.h"
 #include "support/MyIni.h"
@@ -53,6 +54,7 @@ class TMainForm {
   std::unique_ptr<TRegistryPage> WinReg;
   std::unique_ptr<TWinIniPage> WinIni;
   std::unique_ptr<TTextFilePage> SystemIni, ControlIni, WinstartBat, Dosstart, Autoexec, Config;
+  std::unique_ptr<TMsdosPage> msdossys;
   std::unique_ptr<TBackupPage> BackupRestore;
   std::unique_ptr<TRestartPage> RebootWindows;
   TVistaAltFix VistaAltFix;

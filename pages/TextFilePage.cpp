@@ -44,16 +44,19 @@ void TTextFilePage::RefreshBtnClick() {
   Load();
 }
 
+bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary) {
+  TLoadedText loaded;
+  if (!LoadTextFile(path, loaded)) return false;
+  binary = loaded.hasNulByte;
+  memo.SetReadOnly(binary);
+  memo.SetText(loaded.text);
+  if (binary) ShowError(TextFileTexts::BinaryFileShownReadOnly(path));
+  return true;
+}
+
 void TTextFilePage::Load() {
   TPageControlBusy busy(pages_);
-  TLoadedText loaded;
-  const std::string path = Path();
-  if (!LoadTextFile(path, loaded)) return;
-  binary_ = loaded.hasNulByte;
-  Memo.SetReadOnly(binary_);
-  Memo.SetText(loaded.text);
-  Changed = false;
-  if (binary_) ShowError(TextFileTexts::BinaryFileShownReadOnly(path));
+  if (LoadFileIntoMemo(Path(), Memo, binary_)) Changed = false;
 }
 
 void TTextFilePage::SaveBtnClick() {
@@ -68,13 +71,7 @@ void TTextFilePage::SaveBtnClick() {
   }
   TPageControlBusy busy(pages_);
   makeBackupCopy_(path);
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
-  if (existed) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  const bool saved = SaveTextFile(path, Memo.Text());
-  // The old file is whole after a failed save: it gets its attributes back too.
-  if (existed) SetFileAttributesA(path.c_str(), attributes);
-  if (!saved) {
+  if (!SaveKeepingAttributes(path, Memo.Text())) {
     ShowError(TextFileTexts::kSaveFailed);
     return;
   }

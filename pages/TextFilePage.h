@@ -43,6 +43,11 @@ class TTextFilePage : public TDialog {
   bool binary_ = false;  // the file holds a NUL byte: shown read-only up to it
 };
 
+// Loads the file into the memo (line ends as CR LF); a file holding a NUL
+// byte is shown read-only up to it, with a message, and binary is set.
+// False, with the memo unchanged, when the file cannot be read.
+bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary);
+
 // "Keine Änderungen durchgeführt, Speicherung unnötig!" and the other texts
 // that the file pages share.
 namespace TextFileTexts {

@@ -48,3 +48,14 @@ bool SaveTextFile(const std::string& path, const std::string& text) {
   }
   return true;
 }
+
+bool SaveKeepingAttributes(const std::string& path, const std::string& text, const std::function<void()>& afterWrite) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+  if (existed) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  const bool saved = SaveTextFile(path, text);
+  if (saved && afterWrite) afterWrite();
+  // After a failed save the old file is whole: it gets its attributes back too.
+  if (existed) SetFileAttributesA(path.c_str(), attributes);
+  return saved;
+}

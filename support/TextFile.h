@@ -1,6 +1,7 @@
 #pragma once
 // Whole text files as the text pages show and save them.
 
+#include <functional>
 #include <string>
 
 struct TLoadedText {
@@ -17,3 +18,9 @@ std::string NormaliseLineEnds(const std::string& text);
 // Writes the text completely beside the file, then puts it in the file's
 // place: on any failure the old file is left as it was. False on failure.
 bool SaveTextFile(const std::string& path, const std::string& text);
+
+// SaveTextFile on a file that may be read-only, hidden or system: its
+// attributes are cleared for the save and given back afterwards (after
+// afterWrite, which may add to the new file); a new file keeps ordinary ones.
+bool SaveKeepingAttributes(const std::string& path, const std::string& text,
+                           const std::function<void()>& afterWrite = nullptr);

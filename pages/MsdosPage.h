@@ -1,0 +1,75 @@
+#pragma once
+// "msdos.sys": the boot options of Windows 95, 98 and Me as check boxes,
+// radio groups and delays on two notebook pages, or the whole file as text
+// on a third. Every control change is written into the text at once.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "pages/MsdosOptions.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Memo.h"
+#include "toolkit/Notebook.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/UpDown.h"
+
+class TMsdosPage : public TDialog {
+ public:
+  static constexpr int kGraphical1 = 0, kGraphical2 = 1, kSource = 2;
+
+  TMsdosPage(HWND pageControlHandle, TPageControl& pageControl, bool& msdosChanged,
+             std::function<void(const std::string&)> makeBackupCopy);
+
+  TButton msdosSaveBtn, msdosRefreshBtn, msdossysPrintBtn, msdossyssourceBtn;
+  TNotebook msdossysnb;
+  // First graphical page.
+  TCheckBox BootKeysChkBox, BootMenuChkBox, BootDelayChkBox, BootGUIChkBox, NetworkChkBox, BootMultiChkBox;
+  TEdit BootMenuDelayEdit, BootDelayEdit;
+  TUpDown BootMenuDelayUpDown, BootDelayUpDown;
+  TRadioGroup BootMenuDefaultRG;
+  TButton MoreBtn1;
+  TLabel NTLabel;
+  // Second graphical page.
+  TCheckBox LogoChkBox, DblSpaceChkBox, DrvSpaceChkBox, LoadTopChkBox, DoubleBufferChkBox;
+  TRadioGroup AutoScanRG;
+  TButton MoreBtn2;
+  // The source.
+  TMemo msdosMemo;
+  bool& MsdosChanged;
+
+  void msdosRefreshBtnClick();
+  void msdosSaveBtnClick();
+  void msdossyssourceBtnClick();
+  void MoreBtn1Click(const TButton& sender);
+  void BootDelayChkBoxClick();
+
+  void RebuildMsdosUpperLines();
+  void FillMsdosControls();
+  std::string ReadMsdosOption(const std::string& key);
+  void WriteMsdosOption(const std::string& key, const std::string& value);
+
+  // msdos.sys in the root of the boot drive.
+  static std::string MsdosPath();
+
+ private:
+  void ConnectHandlers();
+  void ConnectDelay(TEdit& edit, TUpDown& upDown, const char* key, int maximum);
+  void SetControl(const TMsdosOption& option, const std::string& value);
+  // The memo shows the lines again after the model changed them.
+  void ShowLines(const TMsdosLines& before);
+
+  TPageControl& pages_;
+  std::function<void(const std::string&)> makeBackupCopy_;
+  TMsdosLines lines_;
+  bool endsWithLineBreak_ = false;
+  bool binary_ = false;
+};
+
+// The lines that pad msdos.sys to at least 1024 bytes, as Windows 9x needs:
+// none from 1024 bytes on, else (1024 - size) / 70 + 1 lines of ";" and 71 "x".
+std::string MsdosPadding(long long size);
