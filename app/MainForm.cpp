@@ -139,6 +139,7 @@ void TMainForm::CreatePages() {
     AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheet);
   }
   AutoStartPageControl->LayoutPages();
+  ConnectPrintButtons();
 }
 
 void TMainForm::FormCreate() {

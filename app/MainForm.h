@@ -43,6 +43,8 @@ class TMainForm {
   // the backups switch is on.
   void MakeBackupCopy(const std::string& fileName);
   void AppMessage(MSG& msg, bool& handled);
+  // Prints the text of the page whose "Drucken" was pressed; Win.ini from disk.
+  void PrintBtnClick(const TButton& sender);
 
   bool BackupsEnabled = true;
   TUnsavedChanges Unsaved;
@@ -72,6 +74,10 @@ class TMainForm {
   void LoadAllPages();
   // What the NT family cannot use is disabled, what only it can use enabled.
   void ApplyPlatform();
+  void ConnectPrintButtons();
+  std::vector<TButton*> PrintButtons();
+  // Offers to save Win.ini first; empty when the file cannot be read.
+  std::vector<std::string> WinIniLinesToPrint();
   // Both system menus: the window's own, then the application window's.
   std::vector<HMENU> SystemMenus() const;
   void ExtendSystemMenus();

@@ -8,6 +8,20 @@
 
 #include "toolkit/Control.h"
 
+// A text split at its line ends (CR LF); a final line end gives no extra
+// empty line.
+inline std::vector<std::string> SplitCrLfLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
 class TMemo : public TControl {
  public:
   TMemo(TDialog& owner, int id) : TControl(owner, id) {
@@ -23,20 +37,7 @@ class TMemo : public TControl {
     TControl::SetText(text);
     if (OnChange) OnChange();
   }
-  // The text split at its line ends (CR LF); a final line end gives no
-  // extra empty line.
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    const std::string text = Text();
-    size_t start = 0;
-    while (start < text.size()) {
-      size_t end = text.find("\r\n", start);
-      if (end == std::string::npos) end = text.size();
-      lines.push_back(text.substr(start, end - start));
-      start = end + 2;
-    }
-    return lines;
-  }
+  std::vector<std::string> Lines() const { return SplitCrLfLines(Text()); }
   void SetLines(const std::vector<std::string>& lines) {
     std::string text;
     for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
