@@ -96,6 +96,22 @@ bool SeedTextFiles() {
                   "LH C:\\WINDOWS\\COMMAND\\DOSKEY.COM\r\nmode con codepage prepare=((850) "
                   "C:\\WINDOWS\\COMMAND\\ega.cpi)\r\nkeyb gr,,C:\\WINDOWS\\COMMAND\\keyboard.sys\r\n",
                   protectedFile);
+  // msdos.sys lacks a few keys (Logo, AutoScan, DoubleBuffer), as many do.
+  ok &= WriteText("C:\\MSDOS.SYS",
+                  "[Paths]\r\nWinDir=C:\\WINDOWS\r\nWinBootDir=C:\\WINDOWS\r\nHostWinBootDrv=C\r\n\r\n"
+                  "[Options]\r\nBootMulti=1\r\nBootGUI=1\r\nDoubleBuffer=1\r\nNetwork=1\r\nBootMenu=0\r\n"
+                  "BootDelay=2\r\nBootKeys=1\r\nBootMenuDelay=10\r\nDblSpace=1\r\nDrvSpace=1\r\n"
+                  ";\r\n;Die folgenden Zeilen sind erforderlich für die Kompatibilität mit anderen Programmen.\r\n"
+                  ";Entfernen Sie sie nicht (MSDOS.SYS muss größer als 1024 Byte sein).\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxa\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxb\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxc\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxd\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxe\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxf\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxg\r\n"
+                  ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxh\r\n",
+                  protectedFile);
   ok &= WriteText("C:\\Config.sys",
                   "DEVICE=C:\\WINDOWS\\HIMEM.SYS\r\nDEVICE=C:\\WINDOWS\\EMM386.EXE NOEMS\r\nDOS=HIGH,UMB\r\n"
                   "FILES=40\r\nBUFFERS=30\r\ndevice=C:\\WINDOWS\\COMMAND\\display.sys con=(ega,,1)\r\n"

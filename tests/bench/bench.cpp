@@ -54,11 +54,27 @@ int main() {
 
     constexpr int kValues = 5000;
     FillBenchKey(kValues);
-    auto start = Clock::now();
+    Clock::time_point start = Clock::now();
     form.WinReg->LoadRegKey(std::string("HKEY_CURRENT_USER\\") + kBenchKey);
     std::printf("load of a Run key with %d values into the list: %.0f ms (%d rows)\n", kValues,
                 MillisecondsSince(start), form.WinReg->RegView.Count());
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VelmoraBench");
+
+    std::string big;
+    while (big.size() < (1 << 20)) big += "; eine Zeile einer großen System.ini, wie sie manche Installation hinterlässt\r\n";
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string file = std::string(temp) + "velmora-bench-config.sys";
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(handle, big.data(), static_cast<DWORD>(big.size()), &written, nullptr);
+    CloseHandle(handle);
+    bool binary = false;
+    start = Clock::now();
+    LoadFileIntoMemo(file, form.Config->Memo, binary);
+    std::printf("load of a 1 MB text file into its page: %.0f ms (%zu bytes shown)\n", MillisecondsSince(start),
+                form.Config->Memo.Text().size());
+    DeleteFileA(file.c_str());
   }
   return 0;
 }
