@@ -28,6 +28,7 @@ constexpr TPageTab kPageTabs[] = {
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
+constexpr int kAutostartPage = 2;
 constexpr int kBackupPage = 11;
 constexpr int kRestartPage = 12;
 
@@ -86,6 +87,7 @@ void TMainForm::CreatePages() {
   WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
                                            Unsaved.Flag(TPageFlag::Registry));
   Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->SaveRegBtnClick(); });
+  Startup = std::make_unique<TAutostartPage>(pages, *AutoStartPageControl, PCImageList.Handle(), ShellLink);
   BackupRestore = std::make_unique<TBackupPage>(
       pages, TBackupHost{*AutoStartPageControl, [this] {
                            bool canClose = true;
@@ -97,6 +99,7 @@ void TMainForm::CreatePages() {
     HWND sheet = nullptr;
     if (i == kInfoPage) sheet = Info->Handle();
     else if (i == kRegistryPage) sheet = WinReg->Handle();
+    else if (i == kAutostartPage) sheet = Startup->Handle();
     else if (i == kBackupPage) sheet = BackupRestore->Handle();
     else if (i == kRestartPage) sheet = RebootWindows->Handle();
     else sheet = emptyPages_.emplace_back(std::make_unique<TDialog>(pages, IDD_EMPTY_PAGE))->Handle();
@@ -107,6 +110,7 @@ void TMainForm::CreatePages() {
 
 void TMainForm::FormCreate() {
   CoInitialize(nullptr);
+  ShellLink.SetUpdate(true);
   THtmlHelp* help = THtmlHelp::Current();
   if (help && HtmlHelpLibrary().Loaded()) help->SetHelpFile(ProgramHelpFile());
   ExtendSystemMenus();
@@ -123,6 +127,7 @@ void TMainForm::LoadAllPages() {
   WinReg->CurrentRegKey.clear();
   WinReg->HKLMRunBtn.SetDown(true);
   WinReg->LoadRegKey(WinReg->HKLMRunBtn.Hint());
+  Startup->AutostartRefreshBtnClick();
   Unsaved.ClearAll();
 }
 
@@ -130,10 +135,12 @@ void TMainForm::ApplyPlatform() {
   for (TControl* control : std::initializer_list<TControl*>{&BackupRestore->BrowseBtn, &BackupRestore->FolderEdit,
                                                             &BackupRestore->BackupBtn, &BackupRestore->RestoreBtn})
     control->SetEnabled(!IsWinNT);
+  Startup->AutoStartAllUsersBtn.SetEnabled(IsWinNT);
 }
 
 void TMainForm::FormDestroy() {
   WinReg->ClearRegView();
+  Startup->ClearAutostartList();
   THtmlHelp* help = THtmlHelp::Current();
   if (help && HtmlHelpLibrary().Loaded()) help->CloseHelpWindows();
   CoUninitialize();

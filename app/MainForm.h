@@ -13,7 +13,9 @@
 #include "app/UnsavedChanges.h"
 #include "backup/BackupPage.h"
 #include "controls/VistaAltFixUnit.h"
+#include "pages/AutostartPage.h"
 #include "registry/RegistryPage.h"
+#include "support/SheLink.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/PageControl.h"
@@ -44,9 +46,11 @@ class TMainForm {
   TUnsavedChanges Unsaved;
 
   TImageList PCImageList;
+  TShellLink ShellLink;
   std::unique_ptr<TPageControl> AutoStartPageControl;
   std::unique_ptr<TInfoPage> Info;
   std::unique_ptr<TRegistryPage> WinReg;
+  std::unique_ptr<TAutostartPage> Startup;
   std::unique_ptr<TBackupPage> BackupRestore;
   std::unique_ptr<TRestartPage> RebootWindows;
   TVistaAltFix VistaAltFix;

@@ -18,9 +18,11 @@
 // Tab sheets, in tab order; pages still to come use the empty sheet.
 #define IDD_INFO 100
 #define IDD_WINREG 101
+#define IDD_STARTUP 102
 #define IDD_BACKUPRESTORE 111
 #define IDD_REBOOTWINDOWS 112
 #define IDD_REGADD 150
+#define IDD_INPUTQUERY 160
 #define IDD_EMPTY_PAGE 199
 
 // Info page
@@ -55,6 +57,22 @@
 #define IDC_STRINGEDIT 1152
 #define IDC_VALUEEDIT 1153
 #define IDC_SEEKBTN 1154
+
+// Autostart page
+#define IDC_LABEL5 1200
+#define IDC_LABEL11 1201
+#define IDC_AUTOSTARTFOLDERLABEL 1202
+#define IDC_AUTOSTARTCURRENTUSERBTN 1203
+#define IDC_AUTOSTARTALLUSERSBTN 1204
+#define IDC_AUTOSTARTFOLDERLV 1205
+#define IDC_AUTOSTARTADDBTN 1206
+#define IDC_AUTOSTARTDELETEBTN 1207
+#define IDC_AUTOSTARTCHECKBTN 1208
+#define IDC_AUTOSTARTREFRESHBTN 1209
+
+// Input box (OK and Cancel use IDOK and IDCANCEL)
+#define IDC_INPUT_PROMPT 1600
+#define IDC_INPUT_EDIT 1601
 
 // Restart page
 #define IDC_BEVEL3 2200
