@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "app/InputQueryDialog.h"
 #include "print/GdiListingCanvas.h"
 #include "support/Shutdown.h"
 #include "toolkit/Dialog.h"
@@ -123,6 +124,13 @@ TPrintDialogResult TDesktopInteraction::PrintDialog(std::unique_ptr<TPrinter>& p
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
   printer = std::make_unique<TGdiPrinter>(dialog.hDC, copies);
   return TPrintDialogResult::Chosen;
+}
+
+bool TDesktopInteraction::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  TInputQueryDialog dialog(GetActiveWindow(), caption, prompt, value);
+  if (dialog.RunModalLoop() != TModalResult::Ok) return false;
+  value = dialog.ValueEdit.Text();
+  return true;
 }
 
 std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {

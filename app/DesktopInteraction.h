@@ -9,6 +9,7 @@ class TDesktopInteraction : public TInteraction {
   bool OpenFile(const TFileDialogSpec& request, std::string& fileName) override;
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
   TPrintDialogResult PrintDialog(std::unique_ptr<TPrinter>& printer) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   std::string BrowseForFolder(const std::string& title) override;
   bool ShutdownWindows(unsigned flags) override;
 

@@ -30,6 +30,7 @@ constexpr TPageTab kPageTabs[] = {
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
+constexpr int kAutostartPage = 2;
 constexpr int kWinIniPage = 3;
 constexpr int kMsdosPage = 10;
 constexpr int kBackupPage = 11;
@@ -107,6 +108,7 @@ void TMainForm::CreatePages() {
   WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
                                            Unsaved.Flag(TPageFlag::Registry));
   Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->SaveRegBtnClick(); });
+  Startup = std::make_unique<TAutostartPage>(pages, *AutoStartPageControl, PCImageList.Handle(), ShellLink);
   BackupRestore = std::make_unique<TBackupPage>(
       pages, TBackupHost{*AutoStartPageControl, [this] {
                            bool canClose = true;
@@ -122,6 +124,7 @@ void TMainForm::CreatePages() {
   Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->msdosSaveBtnClick(); });
   std::map<int, HWND> sheets = {{kInfoPage, Info->Handle()},
                                 {kRegistryPage, WinReg->Handle()},
+                                {kAutostartPage, Startup->Handle()},
                                 {kWinIniPage, WinIni->Handle()},
                                 {kMsdosPage, msdossys->Handle()},
                                 {kBackupPage, BackupRestore->Handle()},
@@ -144,6 +147,7 @@ void TMainForm::CreatePages() {
 
 void TMainForm::FormCreate() {
   CoInitialize(nullptr);
+  ShellLink.SetUpdate(true);
   THtmlHelp* help = THtmlHelp::Current();
   if (help && HtmlHelpLibrary().Loaded()) help->SetHelpFile(ProgramHelpFile());
   ExtendSystemMenus();
@@ -163,6 +167,7 @@ void TMainForm::LoadAllPages() {
   WinIni->WinIniRefreshBtnClick();
   SystemIni->RefreshBtnClick();
   ControlIni->RefreshBtnClick();
+  Startup->AutostartRefreshBtnClick();
   WinstartBat->RefreshBtnClick();
   Dosstart->RefreshBtnClick();
   Autoexec->RefreshBtnClick();
@@ -180,10 +185,12 @@ void TMainForm::ApplyPlatform() {
   for (TControl* control : notOnNT) control->SetEnabled(!IsWinNT);
   msdossys->msdossysnb.SetEnabled(!IsWinNT);
   msdossys->NTLabel.SetVisible(IsWinNT);
+  Startup->AutoStartAllUsersBtn.SetEnabled(IsWinNT);
 }
 
 void TMainForm::FormDestroy() {
   WinReg->ClearRegView();
+  Startup->ClearAutostartList();
   THtmlHelp* help = THtmlHelp::Current();
   if (help && HtmlHelpLibrary().Loaded()) help->CloseHelpWindows();
   CoUninitialize();

@@ -17,7 +17,9 @@
 #include "pages/TextFilePage.h"
 #include "pages/WinIniPage.h"
 #include "support/MyIni.h"
+#include "pages/AutostartPage.h"
 #include "registry/RegistryPage.h"
+#include "support/SheLink.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/PageControl.h"
@@ -51,9 +53,11 @@ class TMainForm {
 
   TImageList PCImageList;
   TTheIniFile IniFile;  // the Windows folder
+  TShellLink ShellLink;
   std::unique_ptr<TPageControl> AutoStartPageControl;
   std::unique_ptr<TInfoPage> Info;
   std::unique_ptr<TRegistryPage> WinReg;
+  std::unique_ptr<TAutostartPage> Startup;
   std::unique_ptr<TWinIniPage> WinIni;
   std::unique_ptr<TTextFilePage> SystemIni, ControlIni, WinstartBat, Dosstart, Autoexec, Config;
   std::unique_ptr<TMsdosPage> msdossys;

@@ -1,9 +1,14 @@
 // Fills a Wine prefix with sample start-up entries of every kind, so that
 // every page of Velmora has something to show. Run inside the prefix.
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <string>
+
+#include "support/SheLink.h"
+#include "support/SystemLocations.h"
 
 namespace {
 
@@ -119,6 +124,44 @@ bool SeedTextFiles() {
   return ok;
 }
 
+const std::string kSystem32 = "C:\\windows\\system32\\";
+
+// A shortcut in folder; an earlier one of that name (hidden, perhaps) is
+// replaced.
+bool SeedShortcut(const std::string& folder, const std::string& name, const std::string& target,
+                  DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+  const std::string linkFile = folder + "\\" + name;
+  SetFileAttributesA(linkFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+  TShellLink().CreateLink(linkFile, target);
+  return SetFileAttributesA(linkFile.c_str(), attributes) != 0;
+}
+
+// A shortcut whose program is gone: made while it existed, then removed.
+bool SeedDeadShortcut(const std::string& folder, const std::string& name) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string program = std::string(temp) + "Verschwunden.exe";
+  HANDLE file = CreateFileA(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  bool seeded = SeedShortcut(folder, name, program);
+  return DeleteFileA(program.c_str()) && seeded;
+}
+
+// Wine starts what these folders hold when the prefix starts: programs that
+// end at once.
+bool SeedStartupFolders() {
+  const std::string user = GetUserStartupDir(), common = GetCommonStartupDir();
+  for (const std::string& folder : {user, common}) SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+  bool ok = SeedShortcut(user, "Rechnername.lnk", kSystem32 + "hostname.exe");
+  ok &= SeedShortcut(user, "Netzwerk.lnk", kSystem32 + "ipconfig.exe", FILE_ATTRIBUTE_HIDDEN);
+  ok &= SeedDeadShortcut(user, "Verschwunden.lnk");
+  ok &= SeedShortcut(common, "Anmeldename.lnk", kSystem32 + "whoami.exe");
+  ok &= SeedShortcut(common, "Versteckt.lnk", kSystem32 + "hostname.exe", FILE_ATTRIBUTE_HIDDEN);
+  ok &= SeedDeadShortcut(common, "Alt und weg.lnk");
+  return ok;
+}
+
 }  // namespace
 
 int main() {
@@ -128,6 +171,13 @@ int main() {
   }
   if (!SeedWinIni() || !SeedTextFiles()) {
     std::fputs("velmora demo: could not write the sample start-up files\n", stderr);
+    return 1;
+  }
+  CoInitialize(nullptr);
+  bool linksSeeded = SeedStartupFolders();
+  CoUninitialize();
+  if (!linksSeeded) {
+    std::fputs("velmora demo: could not write the sample shortcuts\n", stderr);
     return 1;
   }
   std::puts("velmora demo: sample start-up entries written");

@@ -103,6 +103,19 @@ TPrintDialogResult TFakeInteraction::PrintDialog(std::unique_ptr<TPrinter>& prin
   return result;
 }
 
+bool TFakeInteraction::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  inputQueries.push_back({caption, prompt, value});
+  if (typedTexts_.empty()) {
+    ADD_FAILURE() << "unexpected input box: " << caption;
+    return false;
+  }
+  std::optional<std::string> text = typedTexts_.front();
+  typedTexts_.pop_front();
+  if (!text) return false;
+  value = *text;
+  return true;
+}
+
 std::string TFakeInteraction::BrowseForFolder(const std::string& title) {
   folderBrowserTitles.push_back(title);
   if (folderChoices_.empty()) {

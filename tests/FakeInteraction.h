@@ -33,6 +33,10 @@ TShownMessage Error(const std::string& text);
 TShownMessage Warning(const std::string& text);
 TShownMessage Plain(const std::string& text);
 
+struct TInputQueryShown {
+  std::string caption, prompt, proposed;
+};
+
 struct TFileDialogShown {
   TFileDialogSpec request;
   std::string proposedName;
@@ -76,6 +80,12 @@ class TFakeInteraction : public TInteraction {
   std::vector<std::vector<std::string>> printJobs;
   bool printerRefuses = false;
 
+  // Answers with the next text given to Type (nullopt cancels); records what
+  // the box showed.
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+  void Type(std::optional<std::string> text) { typedTexts_.push_back(std::move(text)); }
+  std::vector<TInputQueryShown> inputQueries;
+
   // Answers with the next folder given to ChooseFolder; records the title.
   std::string BrowseForFolder(const std::string& title) override;
   void ChooseFolder(const std::string& folder) { folderChoices_.push_back(folder); }
@@ -97,6 +107,7 @@ class TFakeInteraction : public TInteraction {
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
   std::deque<std::optional<std::string>> fileChoices_;
   std::deque<std::string> folderChoices_;
+  std::deque<std::optional<std::string>> typedTexts_;
   std::deque<std::pair<TPrintDialogResult, int>> printChoices_;
   std::vector<TShownMessage> shown_;
   std::vector<TFileDialogShown> fileDialogs_;

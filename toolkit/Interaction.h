@@ -55,6 +55,10 @@ class TInteraction {
   // printer can be reached.
   virtual TPrintDialogResult PrintDialog(std::unique_ptr<TPrinter>& printer) = 0;
 
+  // The input box: a prompt above one line of text, pre-filled with value;
+  // true with the text as it stands when closed with OK.
+  virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
+
   // The shell's folder browser; the folder chosen, or empty on cancel.
   virtual std::string BrowseForFolder(const std::string& title) = 0;
 

@@ -1,0 +1,167 @@
+#include "pages/AutostartPage.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <vector>
+
+#include "pages/AutostartTexts.h"
+#include "registry/ListViewCompare.h"
+#include "registry/RegAdd.h"
+#include "res/resource.h"
+#include "support/SystemLocations.h"
+#include "support/Tools.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+constexpr int kScopeButtonGroup = 1;
+constexpr DWORD kSearchBuffer = 1023;
+
+int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
+
+std::string WithBackslash(const std::string& folder) {
+  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+}
+
+// The names of the shortcuts in folder, hidden and system ones included, in
+// the listing's order.
+std::vector<std::string> LinkFilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*.lnk").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+bool ProgramFound(const std::string& target) {
+  char found[kSearchBuffer];
+  char* filePart = nullptr;
+  return !target.empty() && SearchPathA(nullptr, target.c_str(), nullptr, kSearchBuffer, found, &filePart) != 0;
+}
+
+}  // namespace
+
+TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl, HIMAGELIST images,
+                               TShellLink& shellLink)
+    : TDialog(pageControlHandle, IDD_STARTUP),
+      Label5(*this, IDC_LABEL5),
+      Label11(*this, IDC_LABEL11),
+      AutostartFolderLabel(*this, IDC_AUTOSTARTFOLDERLABEL),
+      AutostartCurrentUserBtn(*this, IDC_AUTOSTARTCURRENTUSERBTN),
+      AutoStartAllUsersBtn(*this, IDC_AUTOSTARTALLUSERSBTN),
+      AutoStartFolderLV(*this, IDC_AUTOSTARTFOLDERLV),
+      AutostartAddBtn(*this, IDC_AUTOSTARTADDBTN),
+      AutostartDeleteBtn(*this, IDC_AUTOSTARTDELETEBTN),
+      AutostartCheckBtn(*this, IDC_AUTOSTARTCHECKBTN),
+      AutostartRefreshBtn(*this, IDC_AUTOSTARTREFRESHBTN),
+      AutoStartPageControl(pageControl),
+      ShellLink(shellLink) {
+  AutostartCurrentUserBtn.SetHint(AutostartTexts::kCurrentUserHint);
+  AutoStartAllUsersBtn.SetHint(AutostartTexts::kAllUsersHint);
+  AutostartCurrentUserBtn.GroupIndex = AutoStartAllUsersBtn.GroupIndex = kScopeButtonGroup;
+  AutostartCurrentUserBtn.SetDown(true);
+  AutostartAddBtn.SetHint(AutostartTexts::kAddHint);
+  AutostartDeleteBtn.SetHint(AutostartTexts::kDeleteHint);
+  AutostartDeleteBtn.SetEnabled(false);
+
+  ListView_SetExtendedListViewStyle(AutoStartFolderLV.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
+                                                                    LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+  AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450);
+  AutoStartFolderLV.SetSmallImages(images);
+  AutoStartFolderLV.SetCaptionOrder(CompareNames);
+  // The list keeps itself ascending, so the first column click sorts it
+  // the other way: the shared toggle starts where descending comes first.
+  AutoStartFolderLV.Tag = 1;
+  ConnectHandlers();
+}
+
+void TAutostartPage::ConnectHandlers() {
+  AutostartCurrentUserBtn.OnClick = [this] { AutostartRefreshBtnClick(); };
+  AutoStartAllUsersBtn.OnClick = [this] { AutostartRefreshBtnClick(); };
+  AutostartRefreshBtn.OnClick = [this] { AutostartRefreshBtnClick(); };
+  AutostartAddBtn.OnClick = [this] { AutostartAddBtnClick(); };
+  AutostartDeleteBtn.OnClick = [this] { AutostartDeleteBtnClick(); };
+  AutostartCheckBtn.OnClick = [this] { AutostartCheckBtnClick(); };
+  AutoStartFolderLV.OnChange = [this] { AutoStartFolderLVChange(); };
+  AutoStartFolderLV.OnExit = [this] { AutoStartFolderLVExit(); };
+  AutoStartFolderLV.OnEditing = [this](int, bool& allowEdit) { AutoStartFolderLVEditing(allowEdit); };
+  AutoStartFolderLV.OnColumnClick = [this](int column) { AutoStartFolderLVColumnClick(column); };
+}
+
+std::string TAutostartPage::ScopeFolder() const {
+  return WithBackslash(AutostartCurrentUserBtn.Down() ? GetUserStartupDir() : GetCommonStartupDir());
+}
+
+void TAutostartPage::ClearAutostartList() { AutoStartFolderLV.Clear(); }
+
+void TAutostartPage::AutostartRefreshBtnClick() {
+  {
+    TPageControlBusy busy(AutoStartPageControl);
+    ClearAutostartList();
+    const std::string folder = ScopeFolder();
+    AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
+    std::vector<TListRow> rows;
+    for (const std::string& name : LinkFilesIn(folder)) rows.push_back({name, "", kRowImage, 0});
+    AutoStartFolderLV.SetRows(std::move(rows));
+  }
+  AutostartCheckBtn.SetEnabled(AutoStartFolderLV.Count() > 0);
+}
+
+std::string TAutostartPage::ChooseProgram() {
+  TFileDialogSpec openDialog;
+  openDialog.filter = AutostartTexts::kOpenFilter;
+  openDialog.options =
+      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_ENABLESIZING | OFN_NODEREFERENCELINKS;
+  std::string fileName;
+  if (!Interaction().OpenFile(openDialog, fileName) || !FileExists(fileName)) return "";
+  return fileName;
+}
+
+void TAutostartPage::AutostartAddBtnClick() {
+  const std::string target = ChooseProgram();
+  if (target.empty()) return;
+  const std::string folder = ScopeFolder();
+  std::string name = EntryNameOf(target);
+  if (!Interaction().InputQuery(AutostartTexts::kAddCaption, AutostartTexts::kAddPrompt, name) || name.empty())
+    return;
+  ShellLink.CreateLink(folder + name + ".lnk", target);
+  AutostartRefreshBtnClick();
+}
+
+void TAutostartPage::AutostartDeleteBtnClick() {
+  const int selected = AutoStartFolderLV.SelectedIndex();
+  if (selected < 0) return;
+  const std::string caption = AutoStartFolderLV.Caption(selected);
+  if (Interaction().MessageDlg(AutostartTexts::DeleteQuestion(caption), TMsgDlgType::Confirmation,
+                               TMsgDlgButtons::YesNo) != TModalResult::Yes)
+    return;
+  if (DeleteFileA((ScopeFolder() + caption).c_str())) AutostartRefreshBtnClick();
+  else Interaction().MessageDlg(AutostartTexts::kCannotDelete, TMsgDlgType::Error, TMsgDlgButtons::Ok);
+}
+
+bool TAutostartPage::LinkTargetFound(const std::string& linkFile) {
+  return ShellLink.ReadLink(linkFile) && ProgramFound(ShellLink.Target);
+}
+
+void TAutostartPage::AutostartCheckBtnClick() {
+  Interaction().MessageDlg(AutostartTexts::kCheckNote, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  AutostartRefreshBtnClick();
+  const std::string folder = ScopeFolder();
+  for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
+    const std::string caption = AutoStartFolderLV.Caption(i);
+    if (!LinkTargetFound(folder + caption))
+      Interaction().MessageDlg(AutostartTexts::TargetNotFound(caption), TMsgDlgType::Error, TMsgDlgButtons::Ok);
+  }
+}
+
+void TAutostartPage::AutoStartFolderLVChange() { AutostartDeleteBtn.SetEnabled(AutoStartFolderLV.SelectedIndex() >= 0); }
+
+void TAutostartPage::AutoStartFolderLVExit() { AutostartDeleteBtn.SetEnabled(false); }
+
+void TAutostartPage::AutoStartFolderLVEditing(bool& allowEdit) { allowEdit = false; }
+
+void TAutostartPage::AutoStartFolderLVColumnClick(int column) { SortByColumnClick(AutoStartFolderLV, column); }

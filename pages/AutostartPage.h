@@ -1,0 +1,50 @@
+#pragma once
+// The "Autostart" page: the shortcuts in the start-up folder of the current
+// user or of all users. Every change acts on the folder at once.
+
+#include <string>
+
+#include "controls/MySpeedButton.h"
+#include "support/SheLink.h"
+#include "toolkit/Button.h"
+#include "toolkit/Dialog.h"
+#include "toolkit/ListView.h"
+#include "toolkit/PageControl.h"
+
+class TAutostartPage : public TDialog {
+ public:
+  // The picture of every row: that of the page's tab.
+  static constexpr int kRowImage = 2;
+
+  TAutostartPage(HWND pageControlHandle, TPageControl& pageControl, HIMAGELIST images, TShellLink& shellLink);
+
+  TLabel Label5, Label11, AutostartFolderLabel;
+  TMySpeedButton AutostartCurrentUserBtn, AutoStartAllUsersBtn;
+  TListView AutoStartFolderLV;
+  TMySpeedButton AutostartAddBtn, AutostartDeleteBtn;
+  TButton AutostartCheckBtn, AutostartRefreshBtn;
+
+  // The folder shown, with a final backslash.
+  std::string ScopeFolder() const;
+
+  void AutostartRefreshBtnClick();
+  void ClearAutostartList();
+  void AutostartAddBtnClick();
+  void AutostartDeleteBtnClick();
+  void AutostartCheckBtnClick();
+
+  void AutoStartFolderLVChange();
+  void AutoStartFolderLVExit();
+  void AutoStartFolderLVEditing(bool& allowEdit);
+  void AutoStartFolderLVColumnClick(int column);
+
+ private:
+  void ConnectHandlers();
+  // The program the open dialog chose, or empty when there is none.
+  std::string ChooseProgram();
+  // False when the shortcut cannot be read or its target is not found.
+  bool LinkTargetFound(const std::string& linkFile);
+
+  TPageControl& AutoStartPageControl;
+  TShellLink& ShellLink;
+};

@@ -1,0 +1,256 @@
+// The Autostart page over start-up folders of the test's own: listing,
+// scope, adding, deleting, checking and sorting, with Wine's real shortcuts.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commdlg.h>
+#include <objbase.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainForm.h"
+#include "support/Tools.h"
+#include "tests/FakeInteraction.h"
+#include "tests/RegistrySandbox.h"
+#include "tests/ScratchFolder.h"
+
+namespace {
+
+const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char kUserShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const char kNotCreated[] = "Konnte Verknüpfungen nicht erstellen!";
+const char kCheckNote[] = "Windows gibt eine Fehlermeldung aus, falls eine Verknüpfung nicht korrekt ist!";
+const char kCannotDelete[] =
+    "Konnte Eintrag nicht löschen, wahrscheinlich wurden spezielle Attribute gesetzt, die das Löschen verbieten!";
+
+class AutostartPageTest : public testing::Test {
+ protected:
+  AutostartPageTest() {
+    CoInitialize(nullptr);
+    WriteFileBytes(program, "MZ");
+    // Wine's shell copies its user shell folders over the start-up values
+    // whenever it works out a folder (making a shortcut does): both point to
+    // the test's folders, so the copy changes nothing.
+    SetUserStartup(user.Path());
+    for (TKeptValue* value : {&commonStartup, &commonShellStartup}) value->Set(common.Path());
+  }
+  ~AutostartPageTest() override {
+    form.reset();
+    CoUninitialize();
+  }
+
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  TScratchFolder user{"startup-user"}, common{"startup-common"}, programs{"startup-programs"};
+  TKeptValue userStartup{HKEY_CURRENT_USER, kShellFolders, "Startup"};
+  TKeptValue commonStartup{HKEY_LOCAL_MACHINE, kShellFolders, "Common Startup"};
+  TKeptValue userShellStartup{HKEY_CURRENT_USER, kUserShellFolders, "Startup"};
+  TKeptValue commonShellStartup{HKEY_LOCAL_MACHINE, kUserShellFolders, "Common Startup"};
+  std::string program = programs.File("Werkzeug.exe");
+  std::unique_ptr<TMainForm> form;
+
+  void SetUserStartup(const std::string& folder) {
+    userStartup.Set(folder);
+    userShellStartup.Set(folder);
+  }
+  void Open() { form = std::make_unique<TMainForm>(); }
+  TAutostartPage& Page() { return *form->Startup; }
+  TListView& View() { return Page().AutoStartFolderLV; }
+  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
+
+  void Link(const std::string& linkFile, const std::string& target) {
+    TShellLink().CreateLink(linkFile, target);
+    ASSERT_TRUE(FileExists(linkFile));
+  }
+  std::string TargetOf(const std::string& linkFile) {
+    TShellLink link;
+    return link.ReadLink(linkFile) ? link.Target : "(no shortcut)";
+  }
+  std::vector<std::string> Rows() {
+    std::vector<std::string> rows;
+    for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i));
+    return rows;
+  }
+  void SelectRow(const std::string& caption) {
+    for (int i = 0; i < View().Count(); ++i)
+      if (View().Caption(i) == caption) View().Select(i);
+  }
+  // What a person does to add: chooses the file, then types the name.
+  void Add(const std::string& chosen, std::optional<std::string> typed) {
+    dialogs.ChooseFile(chosen);
+    dialogs.Type(std::move(typed));
+    Press(Page().AutostartAddBtn);
+  }
+};
+
+TEST_F(AutostartPageTest, ListsEveryShortcutOfTheUsersFolderSortedAndShowsTheFolder) {
+  Link(user.File("Zebra.lnk"), program);
+  Link(user.File("Versteckt.lnk"), program);
+  Link(user.File("System.lnk"), program);
+  SetFileAttributesA(user.File("Versteckt.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesA(user.File("System.lnk").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  WriteFileBytes(user.File("Notiz.txt"), "keine Verknüpfung");
+  SetUserStartup(user.Path() + "\\");
+  Open();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"System.lnk", "Versteckt.lnk", "Zebra.lnk"}));
+  EXPECT_EQ(View().Row(0).image, 2);
+  EXPECT_EQ(Page().AutostartFolderLabel.Text(), user.Path());
+  EXPECT_TRUE(Page().AutostartCurrentUserBtn.Down());
+  EXPECT_TRUE(Page().AutostartCheckBtn.Enabled());
+  EXPECT_FALSE(Page().AutostartDeleteBtn.Enabled());
+}
+
+TEST_F(AutostartPageTest, MissingOrEmptyFolderGivesAnEmptyListWithoutCheckAndTheLabelStillShowsThePath) {
+  SetUserStartup(user.File("fehlt"));
+  Open();
+  EXPECT_EQ(View().Count(), 0);
+  EXPECT_FALSE(Page().AutostartCheckBtn.Enabled());
+  EXPECT_EQ(Page().AutostartFolderLabel.Text(), user.File("fehlt"));
+  SetUserStartup(user.Path());
+  Press(Page().AutostartRefreshBtn);
+  EXPECT_EQ(View().Count(), 0);
+  EXPECT_EQ(Page().AutostartFolderLabel.Text(), user.Path());
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(AutostartPageTest, AllUsersOnlyOnTheNtFamilyAndSwitchingRereadsAtOnce) {
+  Link(user.File("Eigenes.lnk"), program);
+  Link(common.File("Gemeinsam.lnk"), program);
+  Open();
+  EXPECT_EQ(Page().AutoStartAllUsersBtn.Enabled(), IsWinNT);
+  EXPECT_EQ(Page().AutoStartAllUsersBtn.Hint(), "Autostart-Einträge des Ordner des Ordners \"All Users\"");
+  EXPECT_EQ(Page().AutostartCurrentUserBtn.Hint(), "Autostart-Eintärge des aktuell angemeldeten Nutzers");
+  if (!IsWinNT) {
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Eigenes.lnk"});
+    return;
+  }
+  Press(Page().AutoStartAllUsersBtn);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Gemeinsam.lnk"});
+  EXPECT_EQ(Page().AutostartFolderLabel.Text(), common.Path());
+  EXPECT_FALSE(Page().AutostartCurrentUserBtn.Down());
+  Press(Page().AutostartCurrentUserBtn);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Eigenes.lnk"});
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(AutostartPageTest, AddingAsksForTheNameProposedByTheProgramAndWritesTheShortcut) {
+  Open();
+  Add(program, "Mein Werkzeug");
+  ASSERT_EQ(dialogs.FileDialogs().size(), 1u);
+  const TFileDialogShown& shown = dialogs.FileDialogs()[0];
+  EXPECT_EQ(shown.request.filter, "Anwendungen(*.exe)|*.exe|Alle Dateien(*.*)|*.*");
+  EXPECT_EQ(shown.request.options & (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS),
+            static_cast<unsigned long>(OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS));
+  EXPECT_FALSE(shown.save);
+  ASSERT_EQ(dialogs.inputQueries.size(), 1u);
+  EXPECT_EQ(dialogs.inputQueries[0].caption, "Eintrag zum Autostart-Ordner hinzufügen");
+  EXPECT_EQ(dialogs.inputQueries[0].prompt, "Name der Verknüpfung (erforderlich!)");
+  EXPECT_EQ(dialogs.inputQueries[0].proposed, "Werkzeug");
+  EXPECT_EQ(TargetOf(user.File("Mein Werkzeug.lnk")), program);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Mein Werkzeug.lnk"});
+  EXPECT_TRUE(Page().AutostartCheckBtn.Enabled());
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(AutostartPageTest, AddingWithAnExistingNameReplacesTheShortcutWithoutAsking) {
+  const std::string other = programs.File("Alt.exe");
+  WriteFileBytes(other, "MZ");
+  Link(user.File("Werkzeug.lnk"), other);
+  Open();
+  Add(program, "Werkzeug");
+  EXPECT_EQ(TargetOf(user.File("Werkzeug.lnk")), program);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Werkzeug.lnk"});
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(AutostartPageTest, NothingIsAddedOnCancelAnEmptyNameOrAProgramThatIsGone) {
+  Open();
+  Add(program, "");
+  Add(program, std::nullopt);
+  dialogs.ChooseFile(std::nullopt);
+  Press(Page().AutostartAddBtn);
+  dialogs.ChooseFile(programs.File("weg.exe"));
+  Press(Page().AutostartAddBtn);
+  EXPECT_EQ(dialogs.inputQueries.size(), 2u);  // neither after cancel nor for a missing file
+  EXPECT_EQ(View().Count(), 0);
+  EXPECT_EQ(ReadFileBytes(user.File("Werkzeug.lnk")), "");
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(AutostartPageTest, ShortcutThatCannotBeWrittenIsReportedNotSilentlyLost) {
+  Open();
+  Add(program, "Was?");
+  ExpectShown(dialogs, {Error(kNotCreated)});
+  EXPECT_EQ(View().Count(), 0);
+  dialogs.ClearShown();
+  SetUserStartup(user.File("fehlt"));
+  Add(program, "Werkzeug");
+  ExpectShown(dialogs, {Error(kNotCreated)});
+  EXPECT_FALSE(FileExists(user.File("fehlt")));
+}
+
+TEST_F(AutostartPageTest, DeletingAsksFirstAndTheButtonFollowsTheSelection) {
+  Link(user.File("Eins.lnk"), program);
+  Link(user.File("Zwei.lnk"), program);
+  Open();
+  SelectRow("Zwei.lnk");
+  EXPECT_TRUE(Page().AutostartDeleteBtn.Enabled());
+  dialogs.Answer({TModalResult::No, TModalResult::Yes});
+  Press(Page().AutostartDeleteBtn);
+  EXPECT_TRUE(FileExists(user.File("Zwei.lnk")));
+  Press(Page().AutostartDeleteBtn);
+  EXPECT_FALSE(FileExists(user.File("Zwei.lnk")));
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Eins.lnk"});
+  ExpectShown(dialogs,
+              {Question("Verknüpfung Zwei.lnk wirklich entfernen?"), Question("Verknüpfung Zwei.lnk wirklich entfernen?")});
+  SelectRow("Eins.lnk");
+  Page().AutoStartFolderLVExit();
+  EXPECT_FALSE(Page().AutostartDeleteBtn.Enabled());
+}
+
+TEST_F(AutostartPageTest, ShortcutsThatCannotBeDeletedAreReportedAndStayListed) {
+  Link(user.File("Schreibgeschützt.lnk"), program);
+  SetFileAttributesA(user.File("Schreibgeschützt.lnk").c_str(), FILE_ATTRIBUTE_READONLY);
+  CreateDirectoryA(user.File("Ordner.lnk").c_str(), nullptr);
+  Open();
+  ASSERT_EQ(Rows(), (std::vector<std::string>{"Ordner.lnk", "Schreibgeschützt.lnk"}));
+  for (const char* caption : {"Ordner.lnk", "Schreibgeschützt.lnk"}) {
+    SCOPED_TRACE(caption);
+    dialogs.ClearShown();
+    SelectRow(caption);
+    dialogs.Answer({TModalResult::Yes});
+    Press(Page().AutostartDeleteBtn);
+    ExpectShown(dialogs, {Question(std::string("Verknüpfung ") + caption + " wirklich entfernen?"),
+                          Error(kCannotDelete)});
+    EXPECT_TRUE(FileExists(user.File(caption)));
+    EXPECT_EQ(View().Count(), 2);
+  }
+}
+
+TEST_F(AutostartPageTest, CheckNotesFirstThenReportsEachShortcutWithoutAFoundTarget) {
+  const std::string gone = programs.File("Weg.exe");
+  WriteFileBytes(gone, "MZ");
+  Link(user.File("B Tot.lnk"), gone);
+  DeleteFileA(gone.c_str());
+  Link(user.File("A Gut.lnk"), program);
+  WriteFileBytes(user.File("C Kaputt.lnk"), "keine Verknüpfung");
+  Link(user.File("D Gut.lnk"), program);
+  Open();
+  Press(Page().AutostartCheckBtn);
+  ExpectShown(dialogs, {Info(kCheckNote), Error("Datei für Verknüpfung: \"B Tot.lnk\" nicht gefunden!"),
+                        Error("Datei für Verknüpfung: \"C Kaputt.lnk\" nicht gefunden!")});
+  EXPECT_EQ(View().Count(), 4);
+}
+
+TEST_F(AutostartPageTest, FirstColumnClickSortsZToAThenAToZ) {
+  for (const char* name : {"Berta.lnk", "Anton.lnk", "Cäsar.lnk"}) Link(user.File(name), program);
+  Open();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Anton.lnk", "Berta.lnk", "Cäsar.lnk"}));
+  Page().AutoStartFolderLVColumnClick(0);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Cäsar.lnk", "Berta.lnk", "Anton.lnk"}));
+  Page().AutoStartFolderLVColumnClick(0);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Anton.lnk", "Berta.lnk", "Cäsar.lnk"}));
+}
+
+}  // namespace
