@@ -8,10 +8,6 @@
 #include "support/WholeFile.h"
 #include "toolkit/Interaction.h"
 
-namespace {
-void ShowError(const char* text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
-}  // namespace
-
 void TBackupPage::BackupBtnClick() {
   if (FolderEdit.Text().empty()) {
     ShowError(BackupTexts::kNoBackupFolder);

@@ -17,11 +17,6 @@ namespace {
 
 constexpr unsigned kForcedRestart = EWX_REBOOT | EWX_FORCE;
 
-void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
-void ShowInfo(const std::string& text) {
-  Interaction().MessageDlg(text, TMsgDlgType::Information, TMsgDlgButtons::Ok);
-}
-
 struct TRestorePair {
   std::string key, copy, destination;
 };

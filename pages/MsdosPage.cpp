@@ -16,11 +16,6 @@ namespace {
 
 constexpr int kBootDelayMaximum = 30, kBootMenuDelayMaximum = 60;
 
-bool Confirm(const std::string& question) {
-  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
-}
-void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
-
 RECT NotebookPlace(HWND page) {
   RECT place = {0, 0, 400, 200};
   MapDialogRect(page, &place);

@@ -5,16 +5,8 @@
 #include "res/resource.h"
 #include "support/SystemLocations.h"
 #include "support/TextFile.h"
+#include "support/Tools.h"
 #include "toolkit/Interaction.h"
-
-namespace {
-
-bool Confirm(const std::string& question) {
-  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
-}
-void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
-
-}  // namespace
 
 TTextFilePage::TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,
                              std::function<void(const std::string&)> makeBackupCopy)
@@ -34,9 +26,7 @@ TTextFilePage::TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, 
 
 std::string TTextFilePage::Path() const {
   if (kind_.folder == TTextFileFolder::BootRoot) return GetBootDir() + kind_.fileName;
-  std::string folder = GetWinDir();
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder + kind_.fileName;
+  return WithFinalBackslash(GetWinDir()) + kind_.fileName;
 }
 
 void TTextFilePage::RefreshBtnClick() {

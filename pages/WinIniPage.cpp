@@ -11,11 +11,6 @@
 
 namespace {
 
-bool Confirm(const std::string& question) {
-  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
-}
-void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
-
 bool IsExistingFile(const std::string& name) {
   DWORD attributes = GetFileAttributesA(name.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -10,10 +10,6 @@
 
 namespace {
 
-bool Confirm(const std::string& question) {
-  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
-}
-
 std::string UpperCase(std::string text) {
   CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
   return text;

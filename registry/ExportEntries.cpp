@@ -10,8 +10,6 @@
 
 namespace {
 
-void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
-
 TFileDialogSpec RegSaveDialog() {
   TFileDialogSpec dialog;
   dialog.defaultExt = "reg";

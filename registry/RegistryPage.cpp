@@ -15,10 +15,6 @@ constexpr int kKeyButtonGroup = 1;
 
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
 
-bool Ask(const std::string& question) {
-  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
-}
-
 }  // namespace
 
 TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, HIMAGELIST images, bool& regChanged)
@@ -104,12 +100,12 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
 void TRegistryPage::RegistryReadBtnClick(TSpeedButton& sender) {
   const std::string keyPath = sender.Hint();
   if (keyPath == CurrentRegKey) return;
-  if (RegChanged && Ask(RegistryTexts::SaveKeyQuestion(CurrentRegKey))) SaveRegBtnClick();
+  if (RegChanged && Confirm(RegistryTexts::SaveKeyQuestion(CurrentRegKey))) SaveRegBtnClick();
   LoadRegKey(keyPath);
 }
 
 void TRegistryPage::RegRefreshBtnClick() {
-  if (RegChanged && !Ask(RegistryTexts::DiscardQuestion(CurrentRegKey))) return;
+  if (RegChanged && !Confirm(RegistryTexts::DiscardQuestion(CurrentRegKey))) return;
   LoadRegKey(CurrentRegKey);
 }
 

@@ -10,15 +10,10 @@ namespace {
 constexpr char kMissingMarker[] = "INIERROR";
 constexpr DWORD kValueBuffer = 2048;
 
-std::string WithBackslash(std::string folder) {
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder;
-}
-
 std::string WindowsFolder() {
   char buffer[260] = {};
   GetWindowsDirectoryA(buffer, 259);
-  return WithBackslash(buffer);
+  return WithFinalBackslash(buffer);
 }
 
 // The program's folder in its short (8.3) form.
@@ -28,7 +23,7 @@ std::string ProgramFolder() {
   std::string folder = std::string(program).substr(0, std::string(program).size() - ExtractFileName(program).size());
   char shortFolder[260] = {};
   if (GetShortPathNameA(folder.c_str(), shortFolder, 259)) folder = shortFolder;
-  return WithBackslash(folder);
+  return WithFinalBackslash(folder);
 }
 
 void ShowPlain(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Custom, TMsgDlgButtons::Ok); }
@@ -54,7 +49,7 @@ void TTheIniFile::SetIniFileName(const std::string& name) {
 
 void TTheIniFile::SetDefFilePath(const std::string& folder) {
   if (folder.empty()) return;
-  defFilePath_ = WithBackslash(folder);
+  defFilePath_ = WithFinalBackslash(folder);
 }
 
 std::string TTheIniFile::LocationPath() const {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "support/RegKey.h"
+#include "support/Tools.h"
 
 namespace {
 
@@ -40,9 +41,7 @@ std::string GetBootDir() {
       setup) {
     if (auto bootDir = QueryText(setup, "BootDir")) result = *bootDir;
   }
-  if (result.empty()) result = "C:\\";
-  if (result.back() != '\\') result += '\\';
-  return result;
+  return result.empty() ? "C:\\" : WithFinalBackslash(result);
 }
 
 std::string GetUserStartupDir() {
@@ -57,9 +56,7 @@ std::string GetCommonStartupDir() {
   std::string result = QueryText(folders, "Common Startup").value_or(DefaultStartupDir());
   if (result.empty() || !IsFolder(result)) {
     if (auto programs = QueryText(folders, "Common Programs")) {
-      result = *programs;
-      if (result.empty() || result.back() != '\\') result += '\\';
-      result += "Autostart";
+      result = WithFinalBackslash(*programs) + "Autostart";
     }
   }
   return result;

@@ -32,6 +32,11 @@ size_t FileNameStart(const std::string& path) {
 }
 }  // namespace
 
+std::string WithFinalBackslash(std::string folder) {
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  return folder;
+}
+
 std::string ExtractFileName(const std::string& path) { return path.substr(FileNameStart(path)); }
 
 std::string ChangeFileExt(const std::string& path, const std::string& extension) {

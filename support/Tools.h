@@ -10,6 +10,10 @@ extern const bool IsWinNT;
 // Removes blanks and control characters (codes up to 32) at both ends.
 std::string Trim(const std::string& text);
 
+// The folder with one final backslash: "C:\WINDOWS" gives "C:\WINDOWS\",
+// a drive root "C:\" stays as it is.
+std::string WithFinalBackslash(std::string folder);
+
 // The part of a path after its last backslash or colon.
 std::string ExtractFileName(const std::string& path);
 

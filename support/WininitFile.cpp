@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "support/MyTools.h"
 #include "support/SystemLocations.h"
+#include "support/TextFile.h"
+#include "support/WholeFile.h"
+#include "toolkit/Memo.h"
 #include "support/Tools.h"
 
 namespace {
@@ -26,45 +27,20 @@ std::string ShortFolderName(const std::string& folder) {
   return std::string(buffer.data(), length);
 }
 
-// The lines of a text file, whatever its line ends (CR LF, LF or CR).
-bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  std::stringstream content;
-  content << file.rdbuf();
-  const std::string text = content.str();
-  std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c != '\r' && c != '\n') {
-      line += c;
-      continue;
-    }
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    lines.push_back(line);
-    line.clear();
-  }
-  if (!line.empty()) lines.push_back(line);
-  return true;
-}
-
-bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  for (const std::string& line : lines) file << line << "\r\n";
-  file.close();
-  return static_cast<bool>(file);
-}
-
 std::string ScheduleInWininit(const std::string& entry) {
   const std::string path = GetWinDir() + "\\WININIT.INI";
   std::vector<std::string> lines;
   DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-    if (!ReadLines(path, lines)) return "Datei " + path + " kann nicht geöffnet werden.";
+    TLoadedText loaded;
+    if (!LoadTextFile(path, loaded)) return "Datei " + path + " kann nicht geöffnet werden.";
+    lines = SplitCrLfLines(loaded.text);
   }
   AddRenameEntry(lines, entry);
-  if (!WriteLines(path, lines)) return "Datei \"" + path + "\" kann nicht erstellt werden.";
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  if (WriteWholeFile(path, text) != TWriteResult::Written) return "Datei \"" + path + "\" kann nicht erstellt werden.";
   return "";
 }
 
@@ -93,8 +69,7 @@ std::string WininitName(const std::string& path) {
   if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
   folder = MyTools.UpperCaseGerman(ShortFolderName(folder));
   if (folder.empty()) folder = MyTools.UpperCaseGerman(folderWithBackslash);
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder + MyTools.UpperCaseGerman(ExtractFileName(path));
+  return WithFinalBackslash(folder) + MyTools.UpperCaseGerman(ExtractFileName(path));
 }
 
 std::string ReplaceAtReboot(const std::string& source, const std::string& destination) {

@@ -37,6 +37,12 @@ TEST(Platform, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
   EXPECT_EQ(Trim("\xC4rger"), "\xC4rger");  // a letter above 127 is no control character
 }
 
+TEST(Platform, AFolderGetsOneFinalBackslashAndADriveRootKeepsItsOwn) {
+  EXPECT_EQ(WithFinalBackslash("C:\\WINDOWS"), "C:\\WINDOWS\\");
+  EXPECT_EQ(WithFinalBackslash("C:\\"), "C:\\");
+  EXPECT_EQ(WithFinalBackslash("D:"), "D:\\");
+}
+
 TEST(GermanText, UmlautsReachTheAnsiApiAsWindows1252) {
   TRunKeysSandbox sandbox;
   TFakeInteraction dialogs;

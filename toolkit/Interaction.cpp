@@ -12,3 +12,13 @@ const char* MsgDlgTitle(TMsgDlgType type) {
   }
   return "";
 }
+
+bool Confirm(const std::string& question) {
+  return Interaction().MessageDlg(question, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) == TModalResult::Yes;
+}
+
+void ShowError(const std::string& text) { Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok); }
+
+void ShowInfo(const std::string& text) {
+  Interaction().MessageDlg(text, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+}

@@ -82,3 +82,9 @@ void SetInteraction(TInteraction* interaction);
 // The fixed German title of each kind of message dialog; the application's
 // title for the plain box.
 const char* MsgDlgTitle(TMsgDlgType type);
+
+// The everyday message dialogs: a Yes/No question (true for Yes), an error
+// and an information, each with its German title.
+bool Confirm(const std::string& question);
+void ShowError(const std::string& text);
+void ShowInfo(const std::string& text);
