@@ -31,7 +31,7 @@ const TSampleValue kSampleValues[] = {
     {HKEY_LOCAL_MACHINE, "Run", "TaskMonitor", "C:\\WINDOWS\\taskmon.exe", REG_SZ},
     {HKEY_LOCAL_MACHINE, "Run", "Befehlszeile", "C:\\windows\\system32\\cmd.exe /c exit", REG_SZ},
     {HKEY_CURRENT_USER, "Run", "Notizblock-Prüfer", "\"C:\\Program Files\\Notiz Werk\\notiz.exe\" /min", REG_SZ},
-    {HKEY_CURRENT_USER, "Run", "Rundll", "rundll32.exe shell32.dll,Control_RunDLL", REG_SZ},
+    {HKEY_CURRENT_USER, "Run", "Druckerei", "C:\\Programme\\Druckerei\\druck.exe /tray /still", REG_SZ},
     {HKEY_LOCAL_MACHINE, "RunServices", "Druckdienst", "C:\\WINDOWS\\SYSTEM\\spool32.exe", REG_SZ},
     {HKEY_LOCAL_MACHINE, "RunOnce", "Nachinstallation", "C:\\WINDOWS\\runonce.exe -q", REG_SZ},
     {HKEY_CURRENT_USER, "RunOnce", "Willkommen", "C:\\WINDOWS\\welcome.exe", REG_SZ},
