@@ -224,19 +224,8 @@ void TMsdosPage::MoreBtn1Click(const TButton& sender) {
 }
 
 void TMsdosPage::msdosSaveBtnClick() {
-  if (!MsdosChanged) {
-    ShowError(TextFileTexts::kNothingToSave);
-    return;
-  }
   const std::string path = MsdosPath();
-  if (binary_) {
-    ShowError(TextFileTexts::BinaryFileNotSaved(path));
-    return;
-  }
-  TPageControlBusy busy(pages_);
-  makeBackupCopy_(path);
-  const std::string text = msdosMemo.Text();
-  const bool saved = SaveKeepingAttributes(path, text, [&] {
+  SaveMemoIntoFile(path, msdosMemo, binary_, MsdosChanged, pages_, makeBackupCopy_, [&](const std::string& text) {
     if (IsWinNT) return;
     const std::string padding = MsdosPadding(MyTools.FileSizeOf(path));
     if (padding.empty()) return;
@@ -244,10 +233,4 @@ void TMsdosPage::msdosSaveBtnClick() {
     // A file that will not open for appending stays without padding.
     AppendToFile(path, brokenLine ? "\r\n" + padding : padding);
   });
-  if (!saved) {
-    ShowError(TextFileTexts::kSaveFailed);
-    return;
-  }
-  MsdosChanged = false;
-  Interaction().MessageDlg(TextFileTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
 }

@@ -49,22 +49,29 @@ void TTextFilePage::Load() {
   if (LoadFileIntoMemo(Path(), Memo, binary_)) Changed = false;
 }
 
-void TTextFilePage::SaveBtnClick() {
-  if (!Changed) {
+void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, bool& changed, TPageControl& pages,
+                      const std::function<void(const std::string&)>& makeBackupCopy,
+                      const std::function<void(const std::string& text)>& afterWrite) {
+  if (!changed) {
     ShowError(TextFileTexts::kNothingToSave);
     return;
   }
-  const std::string path = Path();
-  if (binary_) {
+  if (binary) {
     ShowError(TextFileTexts::BinaryFileNotSaved(path));
     return;
   }
-  TPageControlBusy busy(pages_);
-  makeBackupCopy_(path);
-  if (!SaveKeepingAttributes(path, Memo.Text())) {
+  TPageControlBusy busy(pages);
+  makeBackupCopy(path);
+  const std::string text = memo.Text();
+  const bool saved = SaveKeepingAttributes(path, text, [&] {
+    if (afterWrite) afterWrite(text);
+  });
+  if (!saved) {
     ShowError(TextFileTexts::kSaveFailed);
     return;
   }
-  Changed = false;
+  changed = false;
   Interaction().MessageDlg(TextFileTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
 }
+
+void TTextFilePage::SaveBtnClick() { SaveMemoIntoFile(Path(), Memo, binary_, Changed, pages_, makeBackupCopy_); }

@@ -48,6 +48,15 @@ class TTextFilePage : public TDialog {
 // False, with the memo unchanged, when the file cannot be read.
 bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary);
 
+// Writes the memo over the file, as every file page saves: nothing is written
+// when nothing changed or the file was shown binary; the backup copy comes
+// first; the file keeps its attributes (afterWrite, given the text written, may
+// add to the file before they return); the outcome is reported and a saved
+// page is no longer changed.
+void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, bool& changed, TPageControl& pages,
+                      const std::function<void(const std::string&)>& makeBackupCopy,
+                      const std::function<void(const std::string& text)>& afterWrite = nullptr);
+
 // "Keine Änderungen durchgeführt, Speicherung unnötig!" and the other texts
 // that the file pages share.
 namespace TextFileTexts {
