@@ -12,6 +12,7 @@
 #include "app/MainForm.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchFolder.h"
 
@@ -57,7 +58,6 @@ class AutostartPageTest : public testing::Test {
   void Open() { form = std::make_unique<TMainForm>(); }
   TAutostartPage& Page() { return *form->Startup; }
   TListView& View() { return Page().AutoStartFolderLV; }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
 
   void Link(const std::string& linkFile, const std::string& target) {
     TShellLink().CreateLink(linkFile, target);

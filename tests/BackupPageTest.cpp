@@ -7,7 +7,9 @@
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
+#include "tests/ScratchBootFolder.h"
 #include "tests/ScratchFolder.h"
 
 namespace {
@@ -21,7 +23,6 @@ const std::string kHeader =
 class BackupPageTest : public testing::Test {
  protected:
   BackupPageTest() {
-    bootDir.Set(boot.Path() + "\\");
     for (const char* name : {"Autoexec.bat", "Config.sys", "MSDOS.SYS", "IO.SYS"})
       WriteFileBytes(boot.File(name), std::string("alt ") + name);
     for (const char* name : {"USER.DAT", "SYSTEM.DAT", "WIN.INI", "SYSTEM.INI", "CONTROL.INI", "PROTOCOL.INI"}) {
@@ -38,7 +39,6 @@ class BackupPageTest : public testing::Test {
   }
 
   TBackupPage& Page() { return *form->BackupRestore; }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
   void CheckOnly(std::initializer_list<int> rows) {
     for (int i = 0; i < 10; ++i) Page().CheckBoxes[i]->SetChecked(false);
     for (int row : rows) Page().CheckBoxes[row - 1]->SetChecked(true);
@@ -49,9 +49,8 @@ class BackupPageTest : public testing::Test {
 
   TRunKeysSandbox sandbox;
   TFakeInteraction dialogs;
-  TScratchFolder boot{"backup-boot"};
+  TScratchBootFolder boot{"backup-boot"};
   TScratchFolder target{"backup-target"};
-  TKeptValue bootDir{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"};
   std::vector<std::string> madeInWindows;
   std::unique_ptr<TMainForm> form;
 };

@@ -8,14 +8,15 @@
 #include "res/resource.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
+#include "tests/ScratchBootFolder.h"
 #include "tests/ScratchFolder.h"
 
 namespace {
 
 class MsdosPageTest : public testing::Test {
  protected:
-  MsdosPageTest() { bootDir.Set(boot.Path() + "\\"); }
   void Open(const std::string& msdos) {
     WriteFileBytes(boot.File("MSDOS.SYS"), msdos);
     form = std::make_unique<TMainForm>();
@@ -25,12 +26,10 @@ class MsdosPageTest : public testing::Test {
     auto lines = Page().msdosMemo.Lines();
     return std::find(lines.begin(), lines.end(), line) != lines.end();
   }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
 
   TRunKeysSandbox sandbox;
   TFakeInteraction dialogs;
-  TScratchFolder boot{"msdos-boot"};
-  TKeptValue bootDir{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"};
+  TScratchBootFolder boot{"msdos-boot"};
   std::unique_ptr<TMainForm> form;
 };
 

@@ -7,7 +7,9 @@
 #include "support/TextFile.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
+#include "tests/ScratchBootFolder.h"
 #include "tests/ScratchFolder.h"
 
 namespace {
@@ -15,12 +17,10 @@ namespace {
 class PrintButtonsTest : public testing::Test {
  protected:
   PrintButtonsTest() {
-    bootDir.Set(boot.Path() + "\\");
     WriteFileBytes(boot.File("Config.sys"), "FILES=40\r\nBUFFERS=30\r\n");
     WriteFileBytes(boot.File("MSDOS.SYS"), "[Options]\r\n");
     form = std::make_unique<TMainForm>();
   }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
   std::vector<std::string> WinIniOnDisk() {
     TLoadedText loaded;
     LoadTextFile(GetWinDir() + "\\Win.ini", loaded);
@@ -29,8 +29,7 @@ class PrintButtonsTest : public testing::Test {
 
   TRunKeysSandbox sandbox;
   TFakeInteraction dialogs;
-  TScratchFolder boot{"print-boot"};
-  TKeptValue bootDir{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"};
+  TScratchBootFolder boot{"print-boot"};
   TKeptValue run{HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", "run"};
   std::unique_ptr<TMainForm> form;
 };

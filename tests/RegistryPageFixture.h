@@ -14,6 +14,7 @@
 #include "registry/RegAdd.h"
 #include "registry/RunKeyPath.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
 
 inline const std::string kHKLMRun = RunKeyPath("HKEY_LOCAL_MACHINE", "Run");
@@ -44,7 +45,6 @@ class RegistryPageTest : public testing::Test {
     for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i) + "=" + View().SubItem(i));
     return rows;
   }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
   // What a person does in the entry dialog: sees what it shows (caption,
   // fields, OK state), types name and value, and presses OK.
   struct TDialogSeen {

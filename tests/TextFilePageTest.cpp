@@ -7,14 +7,15 @@
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
+#include "tests/ScratchBootFolder.h"
 #include "tests/ScratchFolder.h"
 
 namespace {
 
 class TextFilePageTest : public testing::Test {
  protected:
-  TextFilePageTest() { bootDir.Set(boot.Path()); }  // without its backslash: the page adds it
   ~TextFilePageTest() override {
     form.reset();
     for (const char* name : {"Winstart.bat", "Winstart.VLM"}) {
@@ -24,7 +25,6 @@ class TextFilePageTest : public testing::Test {
     }
   }
   void Open() { form = std::make_unique<TMainForm>(); }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
   // Typing into the memo, as a person does.
   void Type(TTextFilePage& page, const std::string& text) {
     const int end = GetWindowTextLengthA(page.Memo.Handle());
@@ -34,8 +34,7 @@ class TextFilePageTest : public testing::Test {
 
   TRunKeysSandbox sandbox;
   TFakeInteraction dialogs;
-  TScratchFolder boot{"text-pages-boot"};
-  TKeptValue bootDir{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir"};
+  TScratchBootFolder boot{"text-pages-boot", false};  // the page adds the backslash
   std::unique_ptr<TMainForm> form;
 };
 

@@ -9,6 +9,7 @@
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchFolder.h"
 
@@ -34,7 +35,6 @@ class WinIniPageTest : public testing::Test {
   }
   void Open() { form = std::make_unique<TMainForm>(); }
   TWinIniPage& Page() { return *form->WinIni; }
-  void Press(TControl& button) { SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
 
   TRunKeysSandbox sandbox;
   TKeptValue run{HKEY_CURRENT_USER, kWindowsSection, "run"};
