@@ -17,16 +17,6 @@ bool RegisterHandCursor() {
 }
 [[maybe_unused]] const bool handCursorRegistered = RegisterHandCursor();
 
-HFONT StyledFont(HFONT base, TFontStyles style) {
-  LOGFONTA font = {};
-  GetObjectA(base ? base : GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  font.lfWeight = style & fsBold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = (style & fsItalic) != 0;
-  font.lfUnderline = (style & fsUnderline) != 0;
-  font.lfStrikeOut = (style & fsStrikeOut) != 0;
-  return CreateFontIndirectA(&font);
-}
-
 }  // namespace
 
 THTTPLabel::THTTPLabel(TDialog& owner, int id)

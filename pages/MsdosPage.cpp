@@ -10,6 +10,7 @@
 #include "support/SystemLocations.h"
 #include "support/TextFile.h"
 #include "support/Tools.h"
+#include "toolkit/Graphics.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -79,13 +80,24 @@ TMsdosPage::TMsdosPage(HWND pageControlHandle, TPageControl& pageControl, bool& 
       MsdosChanged(msdosChanged),
       pages_(pageControl),
       makeBackupCopy_(std::move(makeBackupCopy)) {
-  LOGFONTA bold = {};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(NTLabel.Handle(), WM_GETFONT, 0, 0)), sizeof bold, &bold);
-  bold.lfWeight = FW_BOLD;
-  SendMessageA(NTLabel.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&bold)), FALSE);
+  ntLabelFont_ = StyledFont(reinterpret_cast<HFONT>(SendMessageA(NTLabel.Handle(), WM_GETFONT, 0, 0)), fsBold);
+  SendMessageA(NTLabel.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(ntLabelFont_), FALSE);
   BootMenuDelayUpDown.SetRange(0, kBootMenuDelayMaximum);
   BootDelayUpDown.SetRange(0, kBootDelayMaximum);
   ConnectHandlers();
+}
+
+TMsdosPage::~TMsdosPage() {
+  // The label must not keep a deleted font while its window lives on.
+  SendMessageA(NTLabel.Handle(), WM_SETFONT, 0, FALSE);
+  DeleteObject(ntLabelFont_);
+}
+
+std::array<TMsdosPage::TOptionBox, 10> TMsdosPage::OptionBoxes() {
+  return {{{&BootKeysChkBox, "BootKeys"}, {&BootMenuChkBox, "BootMenu"},   {&BootGUIChkBox, "BootGUI"},
+           {&NetworkChkBox, "Network"},   {&BootMultiChkBox, "BootMulti"}, {&LogoChkBox, "Logo"},
+           {&DblSpaceChkBox, "DblSpace"}, {&DrvSpaceChkBox, "DrvSpace"},   {&LoadTopChkBox, "LoadTop"},
+           {&DoubleBufferChkBox, "DoubleBuffer"}}};
 }
 
 void TMsdosPage::ConnectDelay(TEdit& edit, TUpDown& upDown, const char* key, int maximum) {
@@ -102,12 +114,8 @@ void TMsdosPage::ConnectDelay(TEdit& edit, TUpDown& upDown, const char* key, int
 }
 
 void TMsdosPage::ConnectHandlers() {
-  const std::pair<TCheckBox*, const char*> boxes[] = {
-      {&BootKeysChkBox, "BootKeys"}, {&BootMenuChkBox, "BootMenu"},   {&BootGUIChkBox, "BootGUI"},
-      {&NetworkChkBox, "Network"},   {&BootMultiChkBox, "BootMulti"}, {&LogoChkBox, "Logo"},
-      {&DblSpaceChkBox, "DblSpace"}, {&DrvSpaceChkBox, "DrvSpace"},   {&LoadTopChkBox, "LoadTop"},
-      {&DoubleBufferChkBox, "DoubleBuffer"}};
-  for (auto [box, key] : boxes) box->OnClick = [this, box = box, key = key] { WriteMsdosOption(key, BoolValue(box->Checked())); };
+  for (auto [box, key] : OptionBoxes())
+    box->OnClick = [this, box = box, key = key] { WriteMsdosOption(key, BoolValue(box->Checked())); };
   BootMenuDefaultRG.OnClick = [this] {
     WriteMsdosOption("BootMenuDefault", std::to_string(BootMenuDefaultRG.ItemIndex() + 1));
   };
@@ -167,12 +175,8 @@ void TMsdosPage::SetControl(const TMsdosOption& option, const std::string& value
   } else if (key == "AutoScan") {
     AutoScanRG.SetItemIndex(AutoScanItem(value));
   } else {
-    TCheckBox* boxes[] = {&BootKeysChkBox, &BootMenuChkBox, &BootGUIChkBox, &NetworkChkBox, &BootMultiChkBox,
-                          &LogoChkBox,     &DblSpaceChkBox, &DrvSpaceChkBox, &LoadTopChkBox, &DoubleBufferChkBox};
-    const char* keys[] = {"BootKeys", "BootMenu", "BootGUI", "Network", "BootMulti",
-                          "Logo",     "DblSpace", "DrvSpace", "LoadTop", "DoubleBuffer"};
-    for (size_t i = 0; i < std::size(keys); ++i)
-      if (key == keys[i]) boxes[i]->SetChecked(value == "1");
+    for (auto [box, boxKey] : OptionBoxes())
+      if (key == boxKey) box->SetChecked(value == "1");
   }
 }
 

@@ -3,9 +3,11 @@
 // radio groups and delays on two notebook pages, or the whole file as text
 // on a third. Every control change is written into the text at once.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "pages/MsdosOptions.h"
 #include "toolkit/Button.h"
@@ -24,6 +26,7 @@ class TMsdosPage : public TDialog {
 
   TMsdosPage(HWND pageControlHandle, TPageControl& pageControl, bool& msdosChanged,
              std::function<void(const std::string&)> makeBackupCopy);
+  ~TMsdosPage() override;
 
   TButton msdosSaveBtn, msdosRefreshBtn, msdossysPrintBtn, msdossyssourceBtn;
   TNotebook msdossysnb;
@@ -57,6 +60,9 @@ class TMsdosPage : public TDialog {
   static std::string MsdosPath();
 
  private:
+  // The check boxes with the option each of them stands for.
+  using TOptionBox = std::pair<TCheckBox*, const char*>;
+  std::array<TOptionBox, 10> OptionBoxes();
   void ConnectHandlers();
   void ConnectDelay(TEdit& edit, TUpDown& upDown, const char* key, int maximum);
   void SetControl(const TMsdosOption& option, const std::string& value);
@@ -68,6 +74,7 @@ class TMsdosPage : public TDialog {
   TMsdosLines lines_;
   bool endsWithLineBreak_ = false;
   bool binary_ = false;
+  HFONT ntLabelFont_ = nullptr;  // NTLabel's bold font
 };
 
 // The lines that pad msdos.sys to at least 1024 bytes, as Windows 9x needs:

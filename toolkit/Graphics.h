@@ -22,3 +22,15 @@ inline COLORREF ColorToRGB(TColor color) {
 // A set of font styles: any combination of the flags.
 using TFontStyles = unsigned;
 constexpr TFontStyles fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8;
+
+// A new font like base (the GUI font when base is null) in exactly the given
+// styles. The caller deletes it.
+inline HFONT StyledFont(HFONT base, TFontStyles style) {
+  LOGFONTA font = {};
+  GetObjectA(base ? base : GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfWeight = style & fsBold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = (style & fsItalic) != 0;
+  font.lfUnderline = (style & fsUnderline) != 0;
+  font.lfStrikeOut = (style & fsStrikeOut) != 0;
+  return CreateFontIndirectA(&font);
+}
