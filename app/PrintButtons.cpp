@@ -14,13 +14,10 @@ std::vector<TButton*> TMainForm::PrintButtons() {
 }
 
 std::vector<std::string> TMainForm::WinIniLinesToPrint() {
-  if (WinIni->WinIniChanged &&
-      Interaction().MessageDlg(PrintTexts::kSaveWinIniFirst, TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo) ==
-          TModalResult::Yes)
-    WinIni->WinIniSaveBtnClick();
+  if (WinIni->WinIniChanged && Confirm(PrintTexts::kSaveWinIniFirst)) WinIni->WinIniSaveBtnClick();
   TLoadedText loaded;
   if (!LoadTextFile(TWinIniPage::WinIniPath(), loaded)) {
-    Interaction().MessageDlg(PrintTexts::kCannotLoadWinIni, TMsgDlgType::Error, TMsgDlgButtons::Ok);
+    ShowError(PrintTexts::kCannotLoadWinIni);
     return {};
   }
   return SplitCrLfLines(loaded.text);

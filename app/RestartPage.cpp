@@ -39,5 +39,5 @@ void TRestartPage::RestartBtnClick() {
   if (Interaction().ShutdownWindows(kChoices[item].flags))
     closeMainWindow_();
   else
-    Interaction().MessageDlg(kChoices[item].failure, TMsgDlgType::Error, TMsgDlgButtons::Ok);
+    ShowError(kChoices[item].failure);
 }

@@ -21,7 +21,6 @@ constexpr std::array<const char*, kPageFlagCount> kQuestions = {
 void TUnsavedChanges::AskToSave() {
   for (int i = 0; i < kPageFlagCount; ++i) {
     if (!flags_[i]) continue;
-    TModalResult answer = Interaction().MessageDlg(kQuestions[i], TMsgDlgType::Confirmation, TMsgDlgButtons::YesNo);
-    if (answer == TModalResult::Yes && saveHandlers_[i]) saveHandlers_[i]();
+    if (Confirm(kQuestions[i]) && saveHandlers_[i]) saveHandlers_[i]();
   }
 }

@@ -37,5 +37,5 @@ void TBackupPage::BackupBtnClick() {
     ShowError(BackupTexts::kNoRestoreFile);
     return;
   }
-  Interaction().MessageDlg(BackupTexts::kBackupDone, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  ShowInfo(BackupTexts::kBackupDone);
 }

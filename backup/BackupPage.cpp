@@ -45,14 +45,14 @@ void TBackupPage::BrowseBtnClick() {
   switch (GetDriveTypeA(folder.substr(0, 3).c_str())) {
     case kTypeUnknown:
     case kNoRootDirectory:
-      Interaction().MessageDlg(BackupTexts::kUnknownDrive, TMsgDlgType::Error, TMsgDlgButtons::Ok);
+      ShowError(BackupTexts::kUnknownDrive);
       FolderEdit.SetText("");
       break;
     case kCdRom:
-      Interaction().MessageDlg(BackupTexts::kCdRom, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+      ShowInfo(BackupTexts::kCdRom);
       break;
     case kRamDisk:
-      Interaction().MessageDlg(BackupTexts::kRamDisk, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+      ShowInfo(BackupTexts::kRamDisk);
       break;
   }
 }

@@ -7,6 +7,7 @@
 
 #include "pages/AutostartTexts.h"
 #include "registry/ListViewCompare.h"
+#include "registry/ProgramFile.h"
 #include "registry/RegAdd.h"
 #include "res/resource.h"
 #include "support/SystemLocations.h"
@@ -16,13 +17,8 @@
 namespace {
 
 constexpr int kScopeButtonGroup = 1;
-constexpr DWORD kSearchBuffer = 1023;
 
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
-
-std::string WithBackslash(const std::string& folder) {
-  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
-}
 
 // The names of the shortcuts in folder, hidden and system ones included, in
 // the listing's order.
@@ -35,12 +31,6 @@ std::vector<std::string> LinkFilesIn(const std::string& folder) {
   while (FindNextFileA(search, &found));
   FindClose(search);
   return names;
-}
-
-bool ProgramFound(const std::string& target) {
-  char found[kSearchBuffer];
-  char* filePart = nullptr;
-  return !target.empty() && SearchPathA(nullptr, target.c_str(), nullptr, kSearchBuffer, found, &filePart) != 0;
 }
 
 }  // namespace
@@ -93,7 +83,7 @@ void TAutostartPage::ConnectHandlers() {
 }
 
 std::string TAutostartPage::ScopeFolder() const {
-  return WithBackslash(AutostartCurrentUserBtn.Down() ? GetUserStartupDir() : GetCommonStartupDir());
+  return WithFinalBackslash(AutostartCurrentUserBtn.Down() ? GetUserStartupDir() : GetCommonStartupDir());
 }
 
 void TAutostartPage::ClearAutostartList() { AutoStartFolderLV.Clear(); }
@@ -136,25 +126,23 @@ void TAutostartPage::AutostartDeleteBtnClick() {
   const int selected = AutoStartFolderLV.SelectedIndex();
   if (selected < 0) return;
   const std::string caption = AutoStartFolderLV.Caption(selected);
-  if (Interaction().MessageDlg(AutostartTexts::DeleteQuestion(caption), TMsgDlgType::Confirmation,
-                               TMsgDlgButtons::YesNo) != TModalResult::Yes)
-    return;
+  if (!Confirm(AutostartTexts::DeleteQuestion(caption))) return;
   if (DeleteFileA((ScopeFolder() + caption).c_str())) AutostartRefreshBtnClick();
-  else Interaction().MessageDlg(AutostartTexts::kCannotDelete, TMsgDlgType::Error, TMsgDlgButtons::Ok);
+  else ShowError(AutostartTexts::kCannotDelete);
 }
 
 bool TAutostartPage::LinkTargetFound(const std::string& linkFile) {
-  return ShellLink.ReadLink(linkFile) && ProgramFound(ShellLink.Target);
+  return ShellLink.ReadLink(linkFile) && !ShellLink.Target.empty() && ProgramFileExists(ShellLink.Target);
 }
 
 void TAutostartPage::AutostartCheckBtnClick() {
-  Interaction().MessageDlg(AutostartTexts::kCheckNote, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  ShowInfo(AutostartTexts::kCheckNote);
   AutostartRefreshBtnClick();
   const std::string folder = ScopeFolder();
   for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
     const std::string caption = AutoStartFolderLV.Caption(i);
     if (!LinkTargetFound(folder + caption))
-      Interaction().MessageDlg(AutostartTexts::TargetNotFound(caption), TMsgDlgType::Error, TMsgDlgButtons::Ok);
+      ShowError(AutostartTexts::TargetNotFound(caption));
   }
 }
 

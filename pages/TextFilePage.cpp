@@ -71,7 +71,7 @@ void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, b
     return;
   }
   changed = false;
-  Interaction().MessageDlg(TextFileTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  ShowInfo(TextFileTexts::kSaved);
 }
 
 void TTextFilePage::SaveBtnClick() { SaveMemoIntoFile(Path(), Memo, binary_, Changed, pages_, makeBackupCopy_); }

@@ -120,7 +120,7 @@ void TWinIniPage::WinIniSaveBtnClick() {
     WriteValue("run", RunEdit.Text());
     WriteValue("load", LoadEdit.Text());
     WinIniChanged = false;
-    Interaction().MessageDlg(TextFileTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+    ShowInfo(TextFileTexts::kSaved);
   }
   UpdateCheckButton();
 }

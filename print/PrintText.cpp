@@ -4,7 +4,7 @@
 
 namespace {
 void ReportNoPrinter() {
-  Interaction().MessageDlg(PrintTexts::kNoPrinter, TMsgDlgType::Error, TMsgDlgButtons::Ok);
+  ShowError(PrintTexts::kNoPrinter);
 }
 }  // namespace
 

@@ -11,9 +11,8 @@ void TRegistryPage::RegCheckBtnClick() {
   for (int i = 0; i < RegView.Count(); ++i) {
     const std::string value = RegView.SubItem(i);
     if (ProgramFileExists(value) || ProgramFileExists(ExtractProgramFile(value))) continue;
-    Interaction().MessageDlg(RegistryTexts::MissingProgram(RegView.Caption(i)), TMsgDlgType::Error,
-                             TMsgDlgButtons::Ok);
+    ShowError(RegistryTexts::MissingProgram(RegView.Caption(i)));
     allFound = false;
   }
-  if (allFound) Interaction().MessageDlg(RegistryTexts::kAllFound, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  if (allFound) ShowInfo(RegistryTexts::kAllFound);
 }

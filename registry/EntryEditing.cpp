@@ -52,7 +52,7 @@ bool TRegistryPage::ConfirmSpecialRemoval(const std::string& name) {
   if (upper == "SYSTEMTRAY") return Confirm(RegistryTexts::kSystemTrayWarning);
   if (upper == "TASKMON.EXE" || upper == "TASKMONITOR") return Confirm(RegistryTexts::kTaskMonitorWarning);
   if (upper == "MORVANE")
-    Interaction().MessageDlg(RegistryTexts::kMorvaneNote, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+    ShowInfo(RegistryTexts::kMorvaneNote);
   return true;
 }
 

@@ -33,7 +33,7 @@ std::vector<TRegExportRow> ExportRows(const TListView& view) {
 void TRegistryPage::RegExportBtnClick() {
   TPageControlBusy busy(AutoStartPageControl);
   if (RegView.Count() == 0) {
-    Interaction().MessageDlg(RegistryTexts::kNothingToExport, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+    ShowInfo(RegistryTexts::kNothingToExport);
     return;
   }
   if (auto name = NameThatCannotBeExported(ExportRows(RegView))) {
@@ -54,6 +54,6 @@ void TRegistryPage::WriteExportFile(const std::string& fileName) {
       ShowError(RegistryTexts::CannotWrite(fileName));
       return;
     case TWriteResult::Written:
-      Interaction().MessageDlg(RegistryTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+      ShowInfo(RegistryTexts::kSaved);
   }
 }

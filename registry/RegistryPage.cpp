@@ -118,7 +118,7 @@ void TRegistryPage::SaveRegBtnClick() {
   }
   TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
   WriteKeyValues(key.root, key.subKey, values);
-  Interaction().MessageDlg(RegistryTexts::kSaved, TMsgDlgType::Information, TMsgDlgButtons::Ok);
+  ShowInfo(RegistryTexts::kSaved);
   RegChanged = false;
 }
 

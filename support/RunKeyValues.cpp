@@ -9,16 +9,12 @@ constexpr DWORD kBufferSize = 1023;
 
 bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
-void ReportError(const std::string& text) {
-  Interaction().MessageDlg(text, TMsgDlgType::Error, TMsgDlgButtons::Ok);
-}
-
 void DeleteValues(HKEY root, const std::string& subKey, const TValueList& values) {
   TRegKey key(root, subKey, KEY_SET_VALUE);
   if (!key) return;
   for (const TRunValue& value : values)
     if (RegDeleteValueA(key.Handle(), value.name.c_str()) != ERROR_SUCCESS)
-      ReportError("Konnte Wert " + value.name + " nicht entfernen! Der Eintrag verbleibt in der Registrierung.");
+      ShowError("Konnte Wert " + value.name + " nicht entfernen! Der Eintrag verbleibt in der Registrierung.");
 }
 
 void WriteValues(HKEY root, const std::string& subKey, const TValueList& values) {
@@ -29,7 +25,7 @@ void WriteValues(HKEY root, const std::string& subKey, const TValueList& values)
     auto data = reinterpret_cast<const BYTE*>(value.data.c_str());
     DWORD size = static_cast<DWORD>(value.data.size() + 1);
     if (RegSetValueExA(key.Handle(), value.name.c_str(), 0, type, data, size) != ERROR_SUCCESS)
-      ReportError("Konnte Wert " + value.name + " nicht in Registrierung schreiben!");
+      ShowError("Konnte Wert " + value.name + " nicht in Registrierung schreiben!");
   }
 }
 

@@ -43,7 +43,7 @@ std::optional<std::wstring> WidePath(const std::string& path) {
 }
 
 void ReportNotCreated() {
-  Interaction().MessageDlg("Konnte Verknüpfungen nicht erstellen!", TMsgDlgType::Error, TMsgDlgButtons::Ok);
+  ShowError("Konnte Verknüpfungen nicht erstellen!");
 }
 
 }  // namespace
