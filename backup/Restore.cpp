@@ -69,8 +69,7 @@ void TBackupPage::RestoreBtnClick() {
     return;
   }
   host_.askToSaveChangedPages();
-  DWORD attributes = GetFileAttributesA(info.c_str());
-  if ((attributes & FILE_ATTRIBUTE_READONLY) && !SetFileAttributesA(info.c_str(), FILE_ATTRIBUTE_ARCHIVE)) {
+  if (!ClearReadOnly(info)) {
     ShowError(BackupTexts::ReadOnlyInfo(info));
     return;
   }

@@ -70,8 +70,7 @@ void TTheIniFile::SetOpen(bool open) {
   const std::string path = LocationPath();
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
   if (FileExists(path)) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if ((attributes & FILE_ATTRIBUTE_READONLY) && !SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE)) {
+    if (!ClearReadOnly(path)) {
       ErrorCode = kReadOnly;
       ShowPlain("Kann Schreibschutz von " + path + " nicht entfernen!");
       return;

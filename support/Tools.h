@@ -23,3 +23,6 @@ std::string ChangeFileExt(const std::string& path, const std::string& extension)
 
 // True when the file or folder exists.
 bool FileExists(const std::string& path);
+// A read-only file becomes an ordinary archive file, so that it can be
+// written; false only when that fails. Other files are left as they are.
+bool ClearReadOnly(const std::string& path);

@@ -30,9 +30,8 @@ std::string ShortFolderName(const std::string& folder) {
 std::string ScheduleInWininit(const std::string& entry) {
   const std::string path = GetWinDir() + "\\WININIT.INI";
   std::vector<std::string> lines;
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) {
-    if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+  if (FileExists(path)) {
+    ClearReadOnly(path);
     TLoadedText loaded;
     if (!LoadTextFile(path, loaded)) return "Datei " + path + " kann nicht geöffnet werden.";
     lines = SplitCrLfLines(loaded.text);
