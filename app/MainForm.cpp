@@ -2,7 +2,7 @@
 
 #include <objbase.h>
 
-#include <map>
+#include <iterator>
 
 #include "app/BackupCopy.h"
 #include "help/HelpTools.h"
@@ -122,13 +122,14 @@ void TMainForm::CreatePages() {
   Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->WinIniSaveBtnClick(); });
   msdossys = std::make_unique<TMsdosPage>(pages, *AutoStartPageControl, Unsaved.Flag(TPageFlag::Msdos), makeBackupCopy);
   Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->msdosSaveBtnClick(); });
-  std::map<int, HWND> sheets = {{kInfoPage, Info->Handle()},
-                                {kRegistryPage, WinReg->Handle()},
-                                {kAutostartPage, Startup->Handle()},
-                                {kWinIniPage, WinIni->Handle()},
-                                {kMsdosPage, msdossys->Handle()},
-                                {kBackupPage, BackupRestore->Handle()},
-                                {kRestartPage, RebootWindows->Handle()}};
+  HWND sheets[std::size(kPageTabs)] = {};
+  sheets[kInfoPage] = Info->Handle();
+  sheets[kRegistryPage] = WinReg->Handle();
+  sheets[kAutostartPage] = Startup->Handle();
+  sheets[kWinIniPage] = WinIni->Handle();
+  sheets[kMsdosPage] = msdossys->Handle();
+  sheets[kBackupPage] = BackupRestore->Handle();
+  sheets[kRestartPage] = RebootWindows->Handle();
   for (const TTextPageEntry& entry : kTextPages) {
     auto& page = this->*entry.page;
     page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
@@ -136,11 +137,8 @@ void TMainForm::CreatePages() {
     Unsaved.SetSaveHandler(entry.flag, [&page] { page->SaveBtnClick(); });
     sheets[entry.pageIndex] = page->Handle();
   }
-  for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i) {
-    HWND sheet = sheets.count(i) ? sheets[i]
-                                 : emptyPages_.emplace_back(std::make_unique<TDialog>(pages, IDD_EMPTY_PAGE))->Handle();
-    AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheet);
-  }
+  for (size_t i = 0; i < std::size(kPageTabs); ++i)
+    AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheets[i]);
   AutoStartPageControl->LayoutPages();
   ConnectPrintButtons();
 }

@@ -89,6 +89,4 @@ class TMainForm {
 
   HWND handle_ = nullptr;
   HFONT font_ = nullptr;
-  // Tab sheets of the pages that are still to come.
-  std::vector<std::unique_ptr<TDialog>> emptyPages_;
 };

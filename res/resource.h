@@ -29,7 +29,6 @@
 #define IDD_REBOOTWINDOWS 112
 #define IDD_REGADD 150
 #define IDD_INPUTQUERY 160
-#define IDD_EMPTY_PAGE 199
 
 // Info page
 #define IDC_INFO_IMAGE 1000
