@@ -11,12 +11,7 @@ constexpr char kServerKey[] = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\In
 
 std::string RegisteredServerFile() {
   TRegKey key(HKEY_CLASSES_ROOT, kServerKey, KEY_READ);
-  if (!key) return {};
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof path - 1;
-  if (RegQueryValueExA(key.Handle(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size) != ERROR_SUCCESS)
-    return {};
-  return path;
+  return QueryRegText(key.Handle(), "").value_or("");
 }
 
 }  // namespace

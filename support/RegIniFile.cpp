@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "support/RegKey.h"
 #include "toolkit/Interaction.h"
 
 namespace {
 
-constexpr DWORD kFirstReadSize = 2048;
 constexpr DWORD kKeyNameSize = 1023;
 
 std::string ProgramFile() {
@@ -65,22 +65,12 @@ HKEY TTheRegIniFile::OpenKey(TMode mode) {
 
 std::string TTheRegIniFile::ReadString(const std::string& name, const std::string& defaultValue) {
   if (!Begin()) return defaultValue;
-  HKEY key = OpenKey(TMode::Read);
-  std::vector<char> buffer(kFirstReadSize);
-  DWORD size = kFirstReadSize - 1;
-  LONG result = key ? RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size)
-                    : ERROR_INVALID_HANDLE;
-  if (result == ERROR_MORE_DATA) {
-    buffer.assign(size, '\0');
-    result = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size);
-  }
-  if (result != ERROR_SUCCESS) {
+  std::optional<std::string> text = QueryRegText(OpenKey(TMode::Read), name);
+  if (!text) {
     errorCode_ = kReadFailed;
     return defaultValue;
   }
-  // Data that lacks its final NUL ends where the registry says it ends.
-  std::string text(buffer.data(), std::min<size_t>(size, buffer.size()));
-  return text.substr(0, text.find('\0'));
+  return *text;
 }
 
 void TTheRegIniFile::WriteString(const std::string& name, const std::string& value) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 // An open registry key, closed when it goes out of scope. Opening never
@@ -22,3 +23,7 @@ class TRegKey {
  private:
   HKEY key_ = nullptr;
 };
+
+// A value's text, whatever its length; an empty name means the key's default
+// value. None when the key is null or the value cannot be read.
+std::optional<std::string> QueryRegText(HKEY key, const std::string& name);

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <optional>
-
 #include "support/RegKey.h"
 #include "support/Tools.h"
 
@@ -11,14 +9,6 @@ namespace {
 
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr DWORD kBufferSize = 1023;
-
-std::optional<std::string> QueryText(const TRegKey& key, const char* name) {
-  char buffer[kBufferSize + 1] = {};
-  DWORD size = kBufferSize;
-  if (RegQueryValueExA(key.Handle(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  return std::string(buffer);
-}
 
 bool IsFolder(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
@@ -39,7 +29,7 @@ std::string GetBootDir() {
   std::string result = "C:\\";
   if (TRegKey setup(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", KEY_QUERY_VALUE);
       setup) {
-    if (auto bootDir = QueryText(setup, "BootDir")) result = *bootDir;
+    if (auto bootDir = QueryRegText(setup.Handle(), "BootDir")) result = *bootDir;
   }
   return result.empty() ? "C:\\" : WithFinalBackslash(result);
 }
@@ -47,15 +37,15 @@ std::string GetBootDir() {
 std::string GetUserStartupDir() {
   TRegKey folders(HKEY_CURRENT_USER, kShellFolders, KEY_QUERY_VALUE);
   if (!folders) return DefaultStartupDir();
-  return QueryText(folders, "Startup").value_or(DefaultStartupDir());
+  return QueryRegText(folders.Handle(), "Startup").value_or(DefaultStartupDir());
 }
 
 std::string GetCommonStartupDir() {
   TRegKey folders(HKEY_LOCAL_MACHINE, kShellFolders, KEY_QUERY_VALUE);
   if (!folders) return DefaultStartupDir();
-  std::string result = QueryText(folders, "Common Startup").value_or(DefaultStartupDir());
+  std::string result = QueryRegText(folders.Handle(), "Common Startup").value_or(DefaultStartupDir());
   if (result.empty() || !IsFolder(result)) {
-    if (auto programs = QueryText(folders, "Common Programs")) {
+    if (auto programs = QueryRegText(folders.Handle(), "Common Programs")) {
       result = WithFinalBackslash(*programs) + "Autostart";
     }
   }
