@@ -17,8 +17,9 @@ void TBackupPage::BackupBtnClick() {
   const std::string folder = NormaliseBackupFolder(FolderEdit.Text());
   TPageControlBusy busy(host_.pages);
   std::vector<TBackupPair> pairs;
-  for (size_t i = 0; i < CheckBoxes.size(); ++i)
-    if (CheckBoxes[i]->Checked())
+  const std::vector<bool> checked = CheckedRows();
+  for (size_t i = 0; i < checked.size(); ++i)
+    if (checked[i])
       pairs.push_back({HomePath(kBackupSet[i], GetWinDir(), GetBootDir()), folder + "\\" + kBackupSet[i].storedName});
   if (pairs.empty()) {
     ShowError(BackupTexts::kNothingToBackUp);

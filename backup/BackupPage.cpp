@@ -57,6 +57,12 @@ void TBackupPage::BrowseBtnClick() {
   }
 }
 
+std::vector<bool> TBackupPage::CheckedRows() const {
+  std::vector<bool> checked;
+  for (const auto& box : CheckBoxes) checked.push_back(box->Checked());
+  return checked;
+}
+
 void TBackupPage::ShowRestorePanel(bool visible) {
   for (TLabel* part : {&RestorePanel, &Label20, &FileNameLabel}) part->SetVisible(visible);
   Application().ProcessMessages();

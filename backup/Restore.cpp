@@ -61,7 +61,6 @@ void TBackupPage::RestoreBtnClick() {
     ShowError(BackupTexts::kNoRestoreFolder);
     return;
   }
-  bool restartNeeded = false;
   const std::string folder = NormaliseBackupFolder(FolderEdit.Text());
   const std::string info = folder + "\\Trivan.ini";
   if (!FileExists(info) || MyTools.FileSizeOf(info) <= 0) {
@@ -73,41 +72,42 @@ void TBackupPage::RestoreBtnClick() {
     ShowError(BackupTexts::ReadOnlyInfo(info));
     return;
   }
-  std::string wininitError;
-  {
-    TPageControlBusy busy(host_.pages);
-    const std::vector<std::string> keys = IniKeys(info, "BACKUP");
-    std::vector<bool> checked;
-    for (const auto& box : CheckBoxes) checked.push_back(box->Checked());
-    const std::vector<std::string> selected = SelectedKeys(keys, checked);
-    if (keys.empty()) {
-      ShowError(BackupTexts::NoRestoreInformation(info));
-    } else if (selected.empty()) {
-      ShowError(BackupTexts::kNothingToRestore);
-    } else {
-      const std::vector<TRestorePair> pairs = RestorePairs(info, folder, selected);
-      ShowRestorePanel(true);
-      for (const TRestorePair& pair : pairs) {
-        ShowRestoring(pair.key);
-        if (CopyFilesPaired(GetAncestor(Handle(), GA_ROOT), {pair.copy}, {pair.destination},
-                            BackupTexts::kRestoreProgress))
-          continue;
-        restartNeeded = true;
-        wininitError = ReplaceAtReboot(pair.copy, pair.destination);
-        if (!wininitError.empty()) break;
-      }
-      if (wininitError.empty()) {
-        host_.reloadAllPages();
-        ShowRestorePanel(false);
-        ShowInfo(restartNeeded ? BackupTexts::kRestoreDone : BackupTexts::kRestoreDoneRestartAdvised);
-      }
-    }
-    ShowRestorePanel(false);
-  }
+  bool restartNeeded = false;
+  const std::string wininitError = RestoreCheckedFiles(folder, info, restartNeeded);
   // Told before the restart warning, so that the user knows which files
   // will not be replaced.
   if (!wininitError.empty()) ShowError(wininitError);
   if (!restartNeeded) return;
   ShowInfo(BackupTexts::kRestartWarning);
   if (!Interaction().ShutdownWindows(kForcedRestart)) ShowError(BackupTexts::kRestartFailed);
+}
+
+std::string TBackupPage::RestoreCheckedFiles(const std::string& folder, const std::string& info, bool& restartNeeded) {
+  TPageControlBusy busy(host_.pages);
+  const std::vector<std::string> keys = IniKeys(info, "BACKUP");
+  const std::vector<std::string> selected = SelectedKeys(keys, CheckedRows());
+  if (keys.empty()) {
+    ShowError(BackupTexts::NoRestoreInformation(info));
+    return "";
+  }
+  if (selected.empty()) {
+    ShowError(BackupTexts::kNothingToRestore);
+    return "";
+  }
+  const std::vector<TRestorePair> pairs = RestorePairs(info, folder, selected);
+  ShowRestorePanel(true);
+  std::string wininitError;
+  for (const TRestorePair& pair : pairs) {
+    ShowRestoring(pair.key);
+    if (CopyFilesPaired(GetAncestor(Handle(), GA_ROOT), {pair.copy}, {pair.destination},
+                        BackupTexts::kRestoreProgress))
+      continue;
+    restartNeeded = true;
+    wininitError = ReplaceAtReboot(pair.copy, pair.destination);
+    if (!wininitError.empty()) break;
+  }
+  if (wininitError.empty()) host_.reloadAllPages();
+  ShowRestorePanel(false);
+  if (wininitError.empty()) ShowInfo(restartNeeded ? BackupTexts::kRestoreDone : BackupTexts::kRestoreDoneRestartAdvised);
+  return wininitError;
 }
