@@ -61,6 +61,12 @@ void THTTPLabel::ShowFocusedHighlight() {
   color_ = bgColorHighlight_;
 }
 
+void THTTPLabel::ShowNormalLook() {
+  fontStyle_ = fontStyleNormal_;
+  color_ = bgColorNormal_;
+  fontColor_ = fontColorNormal_;
+}
+
 void THTTPLabel::MouseEnter() {
   hovered_ = true;
   bool lights = !url_.empty() || HighLightOnBlankURL;
@@ -82,9 +88,7 @@ void THTTPLabel::MouseEnter() {
 
 void THTTPLabel::MouseLeave() {
   hovered_ = false;
-  fontStyle_ = fontStyleNormal_;
-  color_ = bgColorNormal_;
-  fontColor_ = fontColorNormal_;
+  ShowNormalLook();
   InvalidateRect(Handle(), nullptr, TRUE);
   auto& windowEvent = FormActive() ? OnLooseFocusWindowActive : OnLooseFocusWindowInActive;
   if (windowEvent) windowEvent(*this);
@@ -102,9 +106,7 @@ void THTTPLabel::ApplyLook() {
     fontStyle_ = fontStyleHighlightNoneFocused_;
     color_ = bgColorNormal_;
   } else {
-    fontStyle_ = fontStyleNormal_;
-    color_ = bgColorNormal_;
-    fontColor_ = fontColorNormal_;
+    ShowNormalLook();
   }
   InvalidateRect(Handle(), nullptr, TRUE);
 }

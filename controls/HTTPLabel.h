@@ -74,6 +74,7 @@ class THTTPLabel : public TLabel {
   }
   bool FormActive() const;
   void ShowFocusedHighlight();
+  void ShowNormalLook();
   void PlayFocusSound();
   void ApplyLook();
   void Paint();
