@@ -4,6 +4,7 @@
 
 #include "help/HtmlHelpLibrary.h"
 #include "support/RegIniFile.h"
+#include "support/Tools.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -100,8 +101,5 @@ void THtmlHelp::ApplicationHelp(UINT command, ULONG_PTR data, bool& callHelp) {
 }
 
 std::string ProgramHelpFile() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  return folder.substr(0, folder.rfind('\\') + 1) + "trivan.chm";
+  return ExtractFilePath(ProgramFileName()) + "trivan.chm";
 }

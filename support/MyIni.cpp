@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "toolkit/Interaction.h"
 
@@ -10,17 +11,10 @@ namespace {
 constexpr char kMissingMarker[] = "INIERROR";
 constexpr DWORD kValueBuffer = 2048;
 
-std::string WindowsFolder() {
-  char buffer[260] = {};
-  GetWindowsDirectoryA(buffer, 259);
-  return WithFinalBackslash(buffer);
-}
 
 // The program's folder in its short (8.3) form.
 std::string ProgramFolder() {
-  char program[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, program, MAX_PATH);
-  std::string folder = std::string(program).substr(0, std::string(program).size() - ExtractFileName(program).size());
+  std::string folder = ExtractFilePath(ProgramFileName());
   char shortFolder[260] = {};
   if (GetShortPathNameA(folder.c_str(), shortFolder, 259)) folder = shortFolder;
   return WithFinalBackslash(folder);
@@ -40,7 +34,7 @@ DWORD TrialCreation(const std::string& path) {
 
 }  // namespace
 
-TTheIniFile::TTheIniFile() : windowsFolder_(WindowsFolder()), programFolder_(ProgramFolder()) {}
+TTheIniFile::TTheIniFile() : windowsFolder_(WithFinalBackslash(GetWinDir())), programFolder_(ProgramFolder()) {}
 
 void TTheIniFile::SetIniFileName(const std::string& name) {
   if (open_) SetOpen(false);

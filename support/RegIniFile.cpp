@@ -3,17 +3,12 @@
 #include <algorithm>
 
 #include "support/RegKey.h"
+#include "support/Tools.h"
 #include "toolkit/Interaction.h"
 
 namespace {
 
 constexpr DWORD kKeyNameSize = 1023;
-
-std::string ProgramFile() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
-}
 
 }  // namespace
 
@@ -39,7 +34,7 @@ void TTheRegIniFile::CloseKey() {
 }
 
 void TTheRegIniFile::CreateKey(const std::string& path) const {
-  std::string keyClass = ProgramFile();
+  std::string keyClass = ProgramFileName();
   HKEY created = nullptr;
   if (RegCreateKeyExA(RegKey, path.c_str(), 0, keyClass.data(), REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                       &created, nullptr) == ERROR_SUCCESS)

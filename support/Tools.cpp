@@ -39,6 +39,14 @@ std::string WithFinalBackslash(std::string folder) {
 
 std::string ExtractFileName(const std::string& path) { return path.substr(FileNameStart(path)); }
 
+std::string ExtractFilePath(const std::string& path) { return path.substr(0, FileNameStart(path)); }
+
+std::string ProgramFileName() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
 std::string ChangeFileExt(const std::string& path, const std::string& extension) {
   size_t dot = path.rfind('.');
   if (dot == std::string::npos || dot < FileNameStart(path)) return path + extension;

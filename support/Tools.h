@@ -17,6 +17,13 @@ std::string WithFinalBackslash(std::string folder);
 // The part of a path after its last backslash or colon.
 std::string ExtractFileName(const std::string& path);
 
+// The path before its file name, with the final backslash (or a drive
+// colon); "" for a bare name.
+std::string ExtractFilePath(const std::string& path);
+
+// The running program's full path.
+std::string ProgramFileName();
+
 // The path with the extension of its file name (from the last dot) replaced
 // by extension; a name without a dot gets the extension appended.
 std::string ChangeFileExt(const std::string& path, const std::string& extension);

@@ -63,7 +63,7 @@ void AddRenameEntry(std::vector<std::string>& lines, const std::string& entry) {
 
 std::string WininitName(const std::string& path) {
   if (path == "NUL") return path;
-  const std::string folderWithBackslash = path.substr(0, path.size() - ExtractFileName(path).size());
+  const std::string folderWithBackslash = ExtractFilePath(path);
   std::string folder = folderWithBackslash;
   if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
   folder = MyTools.UpperCaseGerman(ShortFolderName(folder));

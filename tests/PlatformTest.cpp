@@ -43,6 +43,15 @@ TEST(Platform, AFolderGetsOneFinalBackslashAndADriveRootKeepsItsOwn) {
   EXPECT_EQ(WithFinalBackslash("D:"), "D:\\");
 }
 
+TEST(Platform, APathSplitsIntoFolderAndFileNameAtTheLastBackslashOrDriveColon) {
+  EXPECT_EQ(ExtractFilePath("C:\\Tools\\a.b\\run.exe"), "C:\\Tools\\a.b\\");
+  EXPECT_EQ(ExtractFileName("C:\\Tools\\a.b\\run.exe"), "run.exe");
+  EXPECT_EQ(ExtractFilePath("A:run.exe"), "A:");
+  EXPECT_EQ(ExtractFilePath("run.exe"), "");
+  EXPECT_EQ(ExtractFilePath(ProgramFileName()) + ExtractFileName(ProgramFileName()), ProgramFileName());
+  EXPECT_NE(ProgramFileName().find("velmora_tests_"), std::string::npos);
+}
+
 TEST(GermanText, UmlautsReachTheAnsiApiAsWindows1252) {
   TRunKeysSandbox sandbox;
   TFakeInteraction dialogs;
