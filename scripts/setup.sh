@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build
+  cmake ninja-build ccache
   g++-mingw-w64-x86-64-posix
   fp-utils
   googletest
