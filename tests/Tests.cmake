@@ -49,3 +49,8 @@ target_link_libraries(velmora_tests_vista PRIVATE velmora_test_objs)
 add_dependencies(velmora_tests_vista velmora_help)
 add_test(NAME vista.VistaAltFix COMMAND velmora_tests_vista --gtest_filter=VistaAltFix*)
 set_tests_properties(vista.VistaAltFix PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
+
+# Starts a program and measures its first window from outside (scripts/bench.sh).
+add_executable(velmora_launch_bench tests/bench/launch.cpp)
+velmora_target_settings(velmora_launch_bench)
+target_link_libraries(velmora_launch_bench PRIVATE psapi)
