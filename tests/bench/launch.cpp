@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string command = CommandLine(first, argc, argv);
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
   const Clock::time_point start = Clock::now();
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
@@ -105,7 +106,8 @@ int main(int argc, char** argv) {
     }
     if (ready >= 0) break;
   }
-  PROCESS_MEMORY_COUNTERS memory = {sizeof memory};
+  PROCESS_MEMORY_COUNTERS memory = {};
+  memory.cb = sizeof memory;
   GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
   TerminateProcess(process.hProcess, 0);
   WaitForSingleObject(process.hProcess, INFINITE);
