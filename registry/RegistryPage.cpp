@@ -92,7 +92,7 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   TValueList values;
   ReadKeyValues(key.root, key.subKey, values);
   std::vector<TListRow> rows;
-  for (const TRunValue& value : values) rows.push_back({value.name, value.data, kRowImage, value.type});
+  for (const TRunValue& value : values) rows.push_back({value.name, value.data, kRowImage, static_cast<LPARAM>(value.type)});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }
