@@ -4,6 +4,7 @@
 
 #include "toolkit/Cursors.h"
 #include "toolkit/Interaction.h"
+#include "toolkit/Subclass.h"
 #include "toolkit/Themes.h"
 
 namespace {
@@ -29,10 +30,10 @@ THTTPLabel::THTTPLabel(TDialog& owner, int id)
       hovered_(false),
       transparent_(!ThemesEnabled()),
       formHandle_(GetAncestor(Handle(), GA_ROOT)) {
-  SetWindowSubclass(Handle(), LabelProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  AddSubclass(Handle(), LabelProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-THTTPLabel::~THTTPLabel() { RemoveWindowSubclass(Handle(), LabelProc, 0); }
+THTTPLabel::~THTTPLabel() { RemoveSubclass(Handle(), LabelProc, 0); }
 
 void THTTPLabel::SetUrl(const std::string& url) {
   if (url == url_) return;
@@ -160,12 +161,12 @@ LRESULT THTTPLabel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       SetCursor(CursorHandle(cursor_));
       return TRUE;
     case WM_SETFONT: {
-      LRESULT result = DefSubclassProc(Handle(), msg, wParam, lParam);
+      LRESULT result = CallNextSubclass(Handle(), msg, wParam, lParam);
       ApplyLook();
       return result;
     }
   }
-  return DefSubclassProc(Handle(), msg, wParam, lParam);
+  return CallNextSubclass(Handle(), msg, wParam, lParam);
 }
 
 LRESULT CALLBACK THTTPLabel::LabelProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "toolkit/Application.h"
+#include "toolkit/Subclass.h"
 #include "toolkit/Themes.h"
 
 namespace {
@@ -53,16 +54,16 @@ void Repaint(const TFormObj& record) {
 }  // namespace
 
 TFormObj::TFormObj(HWND form, bool repaintAll) : Form(form), RepaintAll(repaintAll) {
-  SetWindowSubclass(Form, FormProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  AddSubclass(Form, FormProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 // A form that is gone has lost its subclass with its window.
 TFormObj::~TFormObj() {
-  if (IsWindow(Form)) RemoveWindowSubclass(Form, FormProc, 0);
+  if (IsWindow(Form)) RemoveSubclass(Form, FormProc, 0);
 }
 
 LRESULT CALLBACK TFormObj::FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-  LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+  LRESULT result = CallNextSubclass(hwnd, msg, wParam, lParam);
   if (msg == WM_UPDATEUISTATE) reinterpret_cast<TFormObj*>(self)->RepaintNeeded = true;
   return result;
 }

@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
-#include <fstream>
-
 #include "pages/TextFilePage.h"
 #include "res/resource.h"
 #include "support/MyTools.h"
 #include "support/SystemLocations.h"
 #include "support/TextFile.h"
 #include "support/Tools.h"
+#include "support/WholeFile.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/Interaction.h"
 
@@ -27,13 +26,6 @@ std::vector<int> ItemIds(int first, int count) {
   std::vector<int> ids;
   for (int i = 0; i < count; ++i) ids.push_back(first + i);
   return ids;
-}
-
-bool AppendToFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::app);
-  if (!file) return false;
-  file << text;
-  return static_cast<bool>(file);
 }
 
 }  // namespace

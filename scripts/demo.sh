@@ -22,6 +22,7 @@ done
 
 "$root/scripts/build.sh"
 
+source "$root/scripts/wine-loader.sh"
 export WINEPREFIX="${WINEPREFIX:-$HOME/.velmora-demo}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -5,8 +5,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build ccache
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
   fp-utils
+  python3
   googletest
   wine64 wine
   xvfb xauth

@@ -2,16 +2,11 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "support/WholeFile.h"
 
 bool LoadTextFile(const std::string& path, TLoadedText& loaded) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) return false;
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return false;
   size_t nul = bytes.find('\0');
   loaded.hasNulByte = nul != std::string::npos;
   if (loaded.hasNulByte) bytes.resize(nul);

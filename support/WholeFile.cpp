@@ -11,3 +11,30 @@ TWriteResult WriteWholeFile(const std::string& path, const std::string& bytes) {
   complete = CloseHandle(file) && complete;
   return complete ? TWriteResult::Written : TWriteResult::Incomplete;
 }
+
+// Others may read and write the file meanwhile, as with the C library's
+// fopen; deleting is not shared, which the Windows 9x family does not know.
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bytes.clear();
+  char chunk[64 * 1024];
+  DWORD read = 0;
+  bool ok;
+  while ((ok = ReadFile(file, chunk, sizeof chunk, &read, nullptr)) && read > 0) bytes.append(chunk, read);
+  CloseHandle(file);
+  return ok;
+}
+
+bool AppendToFile(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool complete = SetFilePointer(file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+                  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  complete = CloseHandle(file) && complete;
+  return complete;
+}
