@@ -12,10 +12,18 @@
 #include "print/GdiListingCanvas.h"
 #include "support/Shutdown.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/SystemFunction.h"
 
 namespace {
 
 TInteraction* installed = nullptr;
+
+// The common dialogs and the sound library are loaded when first needed: most
+// runs use neither, and the libraries would grow every start's memory.
+template <typename Function>
+Function CommonDialogFunction(const char* name) {
+  return SystemFunction<Function>("comdlg32.dll", name);
+}
 
 // Windows labels the buttons of a message box in its own language; ours are
 // German whatever the system is, so they are renamed as the box appears.
@@ -67,8 +75,8 @@ bool RunFileDialog(const TFileDialogSpec& request, std::string& fileName, bool s
   ofn.nMaxFile = sizeof buffer;
   ofn.lpstrDefExt = request.defaultExt.empty() ? nullptr : request.defaultExt.c_str();
   ofn.Flags = request.options | OFN_EXPLORER;
-  BOOL chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-  if (!chosen) return false;
+  auto run = CommonDialogFunction<decltype(&GetOpenFileNameA)>(save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+  if (!run || !run(&ofn)) return false;
   fileName = buffer;
   return true;
 }
@@ -108,8 +116,11 @@ TPrintDialogResult TDesktopInteraction::PrintDialog(std::unique_ptr<TPrinter>& p
   dialog.Flags = PD_RETURNDC | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE |
                  PD_NOSELECTION | PD_NOPAGENUMS;
   dialog.nCopies = 1;
-  if (!PrintDlgA(&dialog))
-    return CommDlgExtendedError() == 0 ? TPrintDialogResult::Cancelled : TPrintDialogResult::Failed;
+  auto printDlg = CommonDialogFunction<decltype(&PrintDlgA)>("PrintDlgA");
+  auto extendedError = CommonDialogFunction<decltype(&CommDlgExtendedError)>("CommDlgExtendedError");
+  if (!printDlg || !extendedError) return TPrintDialogResult::Failed;
+  if (!printDlg(&dialog))
+    return extendedError() == 0 ? TPrintDialogResult::Cancelled : TPrintDialogResult::Failed;
   // The program prints each copy as a job of its own, so the driver makes one.
   int copies = dialog.nCopies;
   if (dialog.hDevMode) {
@@ -155,7 +166,8 @@ void TDesktopInteraction::OpenDocument(HWND owner, const std::string& address) {
 }
 
 void TDesktopInteraction::PlaySystemSound(const std::string& alias) {
-  PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
+  if (auto playSound = SystemFunction<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA"))
+    playSound(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
 }
 
 TInteraction& Interaction() {
