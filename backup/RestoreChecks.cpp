@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "support/MyTools.h"
+
 namespace {
 
 bool IsFullyQualified(const std::string& path) {
@@ -49,11 +51,6 @@ std::string LongName(const std::string& folder, const std::string& name) {
   return found.cFileName;
 }
 
-std::string UpperCase(std::string text) {
-  if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
 // The path as the file system reads it, in one spelling; empty when it
 // cannot name a file safely.
 std::string ComparablePath(std::string path) {
@@ -71,7 +68,7 @@ std::string ComparablePath(std::string path) {
     if (i > 0) result += '\\';
     result += LongName(result, WithoutTrailingDotsAndBlanks(parts[i]));
   }
-  return UpperCase(result);
+  return MyTools.UpperCaseGerman(result);
 }
 
 }  // namespace
