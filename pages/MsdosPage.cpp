@@ -49,7 +49,7 @@ std::string MsdosPadding(long long size) {
 }
 
 TMsdosPage::TMsdosPage(HWND pageControlHandle, TPageControl& pageControl, bool& msdosChanged,
-                       std::function<void(const std::string&)> makeBackupCopy)
+                       std::function<bool(const std::string&)> makeBackupCopy)
     : TDialog(pageControlHandle, IDD_MSDOS),
       msdosSaveBtn(*this, IDC_MSDOSSAVEBTN),
       msdosRefreshBtn(*this, IDC_MSDOSREFRESHBTN),

@@ -25,7 +25,7 @@ class TMsdosPage : public TDialog {
   static constexpr int kGraphical1 = 0, kGraphical2 = 1, kSource = 2;
 
   TMsdosPage(HWND pageControlHandle, TPageControl& pageControl, bool& msdosChanged,
-             std::function<void(const std::string&)> makeBackupCopy);
+             std::function<bool(const std::string&)> makeBackupCopy);
   ~TMsdosPage() override;
 
   TButton msdosSaveBtn, msdosRefreshBtn, msdossysPrintBtn, msdossyssourceBtn;
@@ -70,7 +70,7 @@ class TMsdosPage : public TDialog {
   void ShowLines(const TMsdosLines& before);
 
   TPageControl& pages_;
-  std::function<void(const std::string&)> makeBackupCopy_;
+  std::function<bool(const std::string&)> makeBackupCopy_;
   TMsdosLines lines_;
   bool endsWithLineBreak_ = false;
   bool binary_ = false;

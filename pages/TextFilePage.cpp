@@ -9,7 +9,7 @@
 #include "toolkit/Interaction.h"
 
 TTextFilePage::TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,
-                             std::function<void(const std::string&)> makeBackupCopy)
+                             std::function<bool(const std::string&)> makeBackupCopy)
     : TDialog(pageControlHandle, IDD_TEXTFILE),
       Memo(*this, IDC_TEXTMEMO),
       SaveBtn(*this, IDC_TEXTSAVEBTN),
@@ -50,7 +50,7 @@ void TTextFilePage::Load() {
 }
 
 void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, bool& changed, TPageControl& pages,
-                      const std::function<void(const std::string&)>& makeBackupCopy,
+                      const std::function<bool(const std::string&)>& makeBackupCopy,
                       const std::function<void(const std::string& text)>& afterWrite) {
   if (!changed) {
     ShowError(TextFileTexts::kNothingToSave);
@@ -61,7 +61,7 @@ void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, b
     return;
   }
   TPageControlBusy busy(pages);
-  makeBackupCopy(path);
+  if (!makeBackupCopy(path)) return;
   const std::string text = memo.Text();
   const bool saved = SaveKeepingAttributes(path, text, [&] {
     if (afterWrite) afterWrite(text);
