@@ -34,13 +34,20 @@ void TTextFilePage::RefreshBtnClick() {
   Load();
 }
 
-bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary) {
+bool ReadFileForMemo(const std::string& path, TMemo& memo, bool& binary, std::string& text) {
   TLoadedText loaded;
   if (!LoadTextFile(path, loaded)) return false;
   binary = loaded.hasNulByte;
   memo.SetReadOnly(binary);
-  memo.SetText(loaded.text);
+  text = std::move(loaded.text);
   if (binary) ShowError(TextFileTexts::BinaryFileShownReadOnly(path));
+  return true;
+}
+
+bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary) {
+  std::string text;
+  if (!ReadFileForMemo(path, memo, binary, text)) return false;
+  memo.SetText(text);
   return true;
 }
 

@@ -47,6 +47,8 @@ class TTextFilePage : public TDialog {
 // byte is shown read-only up to it, with a message, and binary is set.
 // False, with the memo unchanged, when the file cannot be read.
 bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary);
+// The same for a page that completes the text before the memo shows it.
+bool ReadFileForMemo(const std::string& path, TMemo& memo, bool& binary, std::string& text);
 
 // Writes the memo over the file, as every file page saves: nothing is written
 // when nothing changed or the file was shown binary; the backup copy comes
