@@ -11,6 +11,7 @@
 #include "support/Tools.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cursors.h"
+#include "toolkit/Interaction.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ void TMainForm::CreatePages() {
                          },
                          [this] { LoadAllPages(); }});
   RebootWindows = std::make_unique<TRestartPage>(pages, [this] { Close(); });
-  auto makeBackupCopy = [this](const std::string& fileName) { MakeBackupCopy(fileName); };
+  auto makeBackupCopy = [this](const std::string& fileName) { return MakeBackupCopy(fileName); };
   WinIni = std::make_unique<TWinIniPage>(pages, *AutoStartPageControl, IniFile, Unsaved.Flag(TPageFlag::WinIni),
                                          makeBackupCopy);
   Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->WinIniSaveBtnClick(); });
@@ -226,11 +227,12 @@ void TMainForm::AppMessage(MSG& msg, bool& /*handled*/) {
   ShowBackupsSwitch();
 }
 
-void TMainForm::MakeBackupCopy(const std::string& fileName) {
-  if (BackupsEnabled) CopyToBackup(fileName);
+bool TMainForm::MakeBackupCopy(const std::string& fileName) {
+  if (!BackupsEnabled || CopyToBackup(fileName)) return true;
+  return Confirm(BackupCopyFailedQuestion(fileName));
 }
 
-void TMainForm::FormCloseQuery(bool& /*canClose*/) { Unsaved.AskToSave(); }
+void TMainForm::FormCloseQuery(bool& canClose) { canClose = Unsaved.AskToSave(); }
 
 void TMainForm::Show() { ShowFrame(handle_); }
 
@@ -249,7 +251,7 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: {
       bool canClose = true;
       FormCloseQuery(canClose);
-      DestroyWindow(handle_);
+      if (canClose) DestroyWindow(handle_);
       return 0;
     }
     case WM_SYSCOMMAND:

@@ -43,13 +43,15 @@ class TMainForm {
   void Show();
   // Shows and paints a window at once: the program's showFrame.
   static void ShowFrame(HWND frame);
-  // What the close box does: the close question, then the window goes.
+  // What the close box does: the close question, then the window goes,
+  // unless a save the user asked for failed.
   void Close();
 
   void FormCloseQuery(bool& canClose);
   // Copies a text file to "<name>.VLM" before a page overwrites it, while
-  // the backups switch is on.
-  void MakeBackupCopy(const std::string& fileName);
+  // the backups switch is on. When the copy fails the user is told and asked
+  // whether to save without it: false when the save must not go on.
+  bool MakeBackupCopy(const std::string& fileName);
   void AppMessage(MSG& msg, bool& handled);
   // Prints the text of the page whose "Drucken" was pressed; Win.ini from disk.
   void PrintBtnClick(const TButton& sender);

@@ -18,9 +18,12 @@ constexpr std::array<const char*, kPageFlagCount> kQuestions = {
 
 }  // namespace
 
-void TUnsavedChanges::AskToSave() {
+bool TUnsavedChanges::AskToSave() {
+  bool allSaved = true;
   for (int i = 0; i < kPageFlagCount; ++i) {
-    if (!flags_[i]) continue;
-    if (Confirm(kQuestions[i]) && saveHandlers_[i]) saveHandlers_[i]();
+    if (!flags_[i] || !Confirm(kQuestions[i]) || !saveHandlers_[i]) continue;
+    saveHandlers_[i]();
+    if (flags_[i]) allSaved = false;
   }
+  return allSaved;
 }

@@ -18,8 +18,10 @@ class TUnsavedChanges {
 
   // For every set flag, in the fixed order, asks whether to save that page;
   // a "Yes" saves at once, before the next question. There is no way to
-  // cancel, and a failed save does not stop the questions.
-  void AskToSave();
+  // cancel, and a failed save does not stop the questions. A save that
+  // leaves its page's flag set has failed: then the result is false, so that
+  // the window stays open with the edits the user wanted to keep.
+  bool AskToSave();
 
  private:
   static int Index(TPageFlag page) { return static_cast<int>(page); }

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
+#include "support/WideText.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -21,14 +22,14 @@ constexpr int kScopeButtonGroup = 1;
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
 
 // The names of the shortcuts in folder, hidden and system ones included, in
-// the listing's order.
-std::vector<std::string> LinkFilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*.lnk").c_str(), &found);
+// the listing's order; wide, since a name may have no ANSI form.
+std::vector<std::wstring> LinkFilesIn(const std::string& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((WideFromAnsi(folder) + L"*.lnk").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do names.push_back(found.cFileName);
-  while (FindNextFileA(search, &found));
+  while (FindNextFileW(search, &found));
   FindClose(search);
   return names;
 }
@@ -94,9 +95,12 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     ClearAutostartList();
     const std::string folder = ScopeFolder();
     AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
+    linkNames_ = LinkFilesIn(folder);
     std::vector<TListRow> rows;
-    for (const std::string& name : LinkFilesIn(folder)) rows.push_back({name, "", kRowImage, 0});
+    for (size_t i = 0; i < linkNames_.size(); ++i)
+      rows.push_back({AnsiFromWide(linkNames_[i]), "", kRowImage, static_cast<LPARAM>(i)});
     AutoStartFolderLV.SetRows(std::move(rows));
+    ShowNamesWithoutAnsiForm();
   }
   AutostartCheckBtn.SetEnabled(AutoStartFolderLV.Count() > 0);
 }
@@ -127,21 +131,31 @@ void TAutostartPage::AutostartDeleteBtnClick() {
   if (selected < 0) return;
   const std::string caption = AutoStartFolderLV.Caption(selected);
   if (!Confirm(AutostartTexts::DeleteQuestion(caption))) return;
-  if (DeleteFileA((ScopeFolder() + caption).c_str())) AutostartRefreshBtnClick();
+  if (DeleteFileW(LinkFileOf(selected).c_str())) AutostartRefreshBtnClick();
   else ShowError(AutostartTexts::kCannotDelete);
 }
 
-bool TAutostartPage::LinkTargetFound(const std::string& linkFile) {
+std::wstring TAutostartPage::LinkFileOf(int row) const {
+  return WideFromAnsi(ScopeFolder()) + linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(row))];
+}
+
+void TAutostartPage::ShowNamesWithoutAnsiForm() {
+  for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
+    const std::wstring& name = linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(i))];
+    if (!HasAnsiForm(name)) AutoStartFolderLV.ShowWideCaption(i, name);
+  }
+}
+
+bool TAutostartPage::LinkTargetFound(const std::wstring& linkFile) {
   return ShellLink.ReadLink(linkFile) && !ShellLink.Target.empty() && ProgramFileExists(ShellLink.Target);
 }
 
 void TAutostartPage::AutostartCheckBtnClick() {
   ShowInfo(AutostartTexts::kCheckNote);
   AutostartRefreshBtnClick();
-  const std::string folder = ScopeFolder();
   for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
     const std::string caption = AutoStartFolderLV.Caption(i);
-    if (!LinkTargetFound(folder + caption))
+    if (!LinkTargetFound(LinkFileOf(i)))
       ShowError(AutostartTexts::TargetNotFound(caption));
   }
 }
@@ -152,4 +166,7 @@ void TAutostartPage::AutoStartFolderLVExit() { AutostartDeleteBtn.SetEnabled(fal
 
 void TAutostartPage::AutoStartFolderLVEditing(bool& allowEdit) { allowEdit = false; }
 
-void TAutostartPage::AutoStartFolderLVColumnClick(int column) { SortByColumnClick(AutoStartFolderLV, column); }
+void TAutostartPage::AutoStartFolderLVColumnClick(int column) {
+  SortByColumnClick(AutoStartFolderLV, column);
+  ShowNamesWithoutAnsiForm();
+}

@@ -3,6 +3,7 @@
 // user or of all users. Every change acts on the folder at once.
 
 #include <string>
+#include <vector>
 
 #include "controls/MySpeedButton.h"
 #include "support/SheLink.h"
@@ -43,8 +44,14 @@ class TAutostartPage : public TDialog {
   // The program the open dialog chose, or empty when there is none.
   std::string ChooseProgram();
   // False when the shortcut cannot be read or its target is not found.
-  bool LinkTargetFound(const std::string& linkFile);
+  bool LinkTargetFound(const std::wstring& linkFile);
+  // The shortcut file of a row, by the name found in the folder: the
+  // caption holds '?' where a character has no ANSI form.
+  std::wstring LinkFileOf(int row) const;
+  // Such names are shown as they are (the sorting sees their ANSI form).
+  void ShowNamesWithoutAnsiForm();
 
   TPageControl& AutoStartPageControl;
   TShellLink& ShellLink;
+  std::vector<std::wstring> linkNames_;  // in the folder's order; each row's data indexes it
 };

@@ -29,9 +29,16 @@ std::optional<size_t> KeyLine(const TMsdosLines& lines, const std::string& upper
   return std::nullopt;
 }
 
+// The header starts its line (blanks aside): a comment that mentions it,
+// "; siehe [Options] unten", is no header.
+bool IsOptionsHeader(const std::string& upperLine) {
+  const size_t start = upperLine.find_first_not_of(" \t");
+  return start != std::string::npos && upperLine.compare(start, 9, "[OPTIONS]") == 0;
+}
+
 std::optional<size_t> OptionsHeader(const TMsdosLines& lines) {
   for (size_t i = 0; i < lines.upper.size(); ++i)
-    if (lines.upper[i].find("[OPTIONS]") != std::string::npos) return i;
+    if (IsOptionsHeader(lines.upper[i])) return i;
   return std::nullopt;
 }
 
@@ -74,14 +81,17 @@ std::string ReadMsdosOption(TMsdosLines& lines, const std::string& key) {
   return "";
 }
 
-void WriteMsdosOption(TMsdosLines& lines, const std::string& key, const std::string& value) {
+bool WriteMsdosOption(TMsdosLines& lines, const std::string& key, const std::string& value) {
   const std::string upperKey = UpperCase(key);
   if (auto index = KeyLine(lines, upperKey)) {
+    const std::string line = key + "=" + value;
+    if (lines.memo[*index] == line) return false;
     lines.upper[*index] = upperKey + "=" + value;
-    lines.memo[*index] = key + "=" + value;
-    return;
+    lines.memo[*index] = line;
+    return true;
   }
   AddKeyLine(lines, key, value);
+  return true;
 }
 
 std::optional<int> DelaySeconds(const std::string& value, int maximum) {

@@ -26,11 +26,13 @@ void RebuildMsdosUpperLines(TMsdosLines& lines);
 // The value after the first "=" of the key's line, upper case, blanks
 // removed; empty when the key has none. A missing key is added with an
 // empty value below the options header (appended with the header when the
-// file has none).
+// file has none). The header is a line that starts with "[Options]"; a
+// comment that mentions it is none.
 std::string ReadMsdosOption(TMsdosLines& lines, const std::string& key);
 
 // Sets the key's line to key=value, or adds it as ReadMsdosOption adds keys.
-void WriteMsdosOption(TMsdosLines& lines, const std::string& key, const std::string& value);
+// False when the line was already so.
+bool WriteMsdosOption(TMsdosLines& lines, const std::string& key, const std::string& value);
 
 // The value as the page's controls take it.
 inline std::string BoolValue(bool on) { return on ? "1" : "0"; }

@@ -41,7 +41,7 @@ std::string MsdosPadding(long long size) {
 }
 
 TMsdosPage::TMsdosPage(HWND pageControlHandle, TPageControl& pageControl, bool& msdosChanged,
-                       std::function<void(const std::string&)> makeBackupCopy)
+                       std::function<bool(const std::string&)> makeBackupCopy)
     : TDialog(pageControlHandle, IDD_MSDOS),
       msdosSaveBtn(*this, IDC_MSDOSSAVEBTN),
       msdosRefreshBtn(*this, IDC_MSDOSREFRESHBTN),
@@ -126,31 +126,37 @@ void TMsdosPage::ConnectHandlers() {
 std::string TMsdosPage::MsdosPath() { return GetBootDir() + "msdos.sys"; }
 
 void TMsdosPage::RebuildMsdosUpperLines() {
-  const std::string text = msdosMemo.Text();
+  SetLinesFromText(msdosMemo.Text());
+  memoBehind_ = false;
+}
+
+void TMsdosPage::SetLinesFromText(const std::string& text) {
   endsWithLineBreak_ = text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0;
-  lines_.memo = msdosMemo.Lines();
+  lines_.memo = SplitCrLfLines(text);
   ::RebuildMsdosUpperLines(lines_);
 }
 
-void TMsdosPage::ShowLines(const TMsdosLines& before) {
-  if (lines_.memo == before.memo) return;
+void TMsdosPage::ShowLines() {
+  if (filling_) {
+    memoBehind_ = true;
+    return;
+  }
   std::string text;
   for (size_t i = 0; i < lines_.memo.size(); ++i) text += (i ? "\r\n" : "") + lines_.memo[i];
   if (endsWithLineBreak_) text += "\r\n";
   msdosMemo.SetText(text);
+  memoBehind_ = false;
 }
 
 std::string TMsdosPage::ReadMsdosOption(const std::string& key) {
-  const TMsdosLines before = lines_;
+  const size_t lineCount = lines_.memo.size();
   std::string value = ::ReadMsdosOption(lines_, key);
-  ShowLines(before);
+  if (lines_.memo.size() != lineCount) ShowLines();  // the missing key was added
   return value;
 }
 
 void TMsdosPage::WriteMsdosOption(const std::string& key, const std::string& value) {
-  const TMsdosLines before = lines_;
-  ::WriteMsdosOption(lines_, key, value);
-  ShowLines(before);
+  if (::WriteMsdosOption(lines_, key, value)) ShowLines();
 }
 
 void TMsdosPage::SetControl(const TMsdosOption& option, const std::string& value) {
@@ -173,6 +179,13 @@ void TMsdosPage::SetControl(const TMsdosOption& option, const std::string& value
 }
 
 void TMsdosPage::FillMsdosControls() {
+  filling_ = true;
+  FillEachOption();
+  filling_ = false;
+  if (memoBehind_) ShowLines();
+}
+
+void TMsdosPage::FillEachOption() {
   for (const TMsdosOption& option : kMsdosOptions) {
     std::string value = ReadMsdosOption(option.key);
     if (value.empty()) {
@@ -197,8 +210,12 @@ void TMsdosPage::msdosRefreshBtnClick() {
   if (IsWinNT) return;
   if (MsdosChanged && !Confirm(TextFileTexts::DiscardQuestion("msdos.sys"))) return;
   TPageControlBusy busy(pages_);
-  if (!LoadFileIntoMemo(MsdosPath(), msdosMemo, binary_)) return;
-  RebuildMsdosUpperLines();
+  std::string text;
+  if (!ReadFileForMemo(MsdosPath(), msdosMemo, binary_, text)) return;
+  // The memo gets the text once, filled: a large text costs the edit control
+  // seconds for every time it is set.
+  SetLinesFromText(text);
+  memoBehind_ = true;
   FillMsdosControls();
   MsdosChanged = false;
 }

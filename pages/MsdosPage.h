@@ -25,7 +25,7 @@ class TMsdosPage : public TDialog {
   static constexpr int kGraphical1 = 0, kGraphical2 = 1, kSource = 2;
 
   TMsdosPage(HWND pageControlHandle, TPageControl& pageControl, bool& msdosChanged,
-             std::function<void(const std::string&)> makeBackupCopy);
+             std::function<bool(const std::string&)> makeBackupCopy);
   ~TMsdosPage() override;
 
   TButton msdosSaveBtn, msdosRefreshBtn, msdossysPrintBtn, msdossyssourceBtn;
@@ -66,13 +66,19 @@ class TMsdosPage : public TDialog {
   void ConnectHandlers();
   void ConnectDelay(TEdit& edit, TUpDown& upDown, const char* key, int maximum);
   void SetControl(const TMsdosOption& option, const std::string& value);
-  // The memo shows the lines again after the model changed them.
-  void ShowLines(const TMsdosLines& before);
+  void FillEachOption();
+  void SetLinesFromText(const std::string& text);
+  // The memo shows the lines again after the model changed them; while the
+  // controls are filled only once at the end, so that filling stays linear
+  // in the file's size.
+  void ShowLines();
 
   TPageControl& pages_;
-  std::function<void(const std::string&)> makeBackupCopy_;
+  std::function<bool(const std::string&)> makeBackupCopy_;
   TMsdosLines lines_;
   bool endsWithLineBreak_ = false;
+  bool filling_ = false;
+  bool memoBehind_ = false;  // the memo does not show the lines yet
   bool binary_ = false;
   HFONT ntLabelFont_ = nullptr;  // NTLabel's bold font
 };

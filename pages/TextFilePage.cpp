@@ -9,7 +9,7 @@
 #include "toolkit/Interaction.h"
 
 TTextFilePage::TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,
-                             std::function<void(const std::string&)> makeBackupCopy)
+                             std::function<bool(const std::string&)> makeBackupCopy)
     : TDialog(pageControlHandle, IDD_TEXTFILE),
       Memo(*this, IDC_TEXTMEMO),
       SaveBtn(*this, IDC_TEXTSAVEBTN),
@@ -34,13 +34,20 @@ void TTextFilePage::RefreshBtnClick() {
   Load();
 }
 
-bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary) {
+bool ReadFileForMemo(const std::string& path, TMemo& memo, bool& binary, std::string& text) {
   TLoadedText loaded;
   if (!LoadTextFile(path, loaded)) return false;
   binary = loaded.hasNulByte;
   memo.SetReadOnly(binary);
-  memo.SetText(loaded.text);
+  text = std::move(loaded.text);
   if (binary) ShowError(TextFileTexts::BinaryFileShownReadOnly(path));
+  return true;
+}
+
+bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary) {
+  std::string text;
+  if (!ReadFileForMemo(path, memo, binary, text)) return false;
+  memo.SetText(text);
   return true;
 }
 
@@ -50,7 +57,7 @@ void TTextFilePage::Load() {
 }
 
 void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, bool& changed, TPageControl& pages,
-                      const std::function<void(const std::string&)>& makeBackupCopy,
+                      const std::function<bool(const std::string&)>& makeBackupCopy,
                       const std::function<void(const std::string& text)>& afterWrite) {
   if (!changed) {
     ShowError(TextFileTexts::kNothingToSave);
@@ -61,7 +68,7 @@ void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, b
     return;
   }
   TPageControlBusy busy(pages);
-  makeBackupCopy(path);
+  if (!makeBackupCopy(path)) return;
   const std::string text = memo.Text();
   const bool saved = SaveKeepingAttributes(path, text, [&] {
     if (afterWrite) afterWrite(text);

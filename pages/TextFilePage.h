@@ -21,7 +21,7 @@ struct TTextFileKind {
 class TTextFilePage : public TDialog {
  public:
   TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,
-                std::function<void(const std::string&)> makeBackupCopy);
+                std::function<bool(const std::string&)> makeBackupCopy);
 
   TMemo Memo;
   TButton SaveBtn, RefreshBtn, PrintBtn;
@@ -39,7 +39,7 @@ class TTextFilePage : public TDialog {
  private:
   TPageControl& pages_;
   TTextFileKind kind_;
-  std::function<void(const std::string&)> makeBackupCopy_;
+  std::function<bool(const std::string&)> makeBackupCopy_;
   bool binary_ = false;  // the file holds a NUL byte: shown read-only up to it
 };
 
@@ -47,14 +47,17 @@ class TTextFilePage : public TDialog {
 // byte is shown read-only up to it, with a message, and binary is set.
 // False, with the memo unchanged, when the file cannot be read.
 bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary);
+// The same for a page that completes the text before the memo shows it.
+bool ReadFileForMemo(const std::string& path, TMemo& memo, bool& binary, std::string& text);
 
 // Writes the memo over the file, as every file page saves: nothing is written
 // when nothing changed or the file was shown binary; the backup copy comes
 // first; the file keeps its attributes (afterWrite, given the text written, may
 // add to the file before they return); the outcome is reported and a saved
-// page is no longer changed.
+// page is no longer changed. When the backup copy fails and the user does not
+// want to save without it, nothing is written and the page stays changed.
 void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, bool& changed, TPageControl& pages,
-                      const std::function<void(const std::string&)>& makeBackupCopy,
+                      const std::function<bool(const std::string&)>& makeBackupCopy,
                       const std::function<void(const std::string& text)>& afterWrite = nullptr);
 
 // "Keine Änderungen durchgeführt, Speicherung unnötig!" and the other texts

@@ -82,7 +82,7 @@ bool CheckFileList(const std::string& value) {
 }
 
 TWinIniPage::TWinIniPage(HWND pageControlHandle, TPageControl& pageControl, TTheIniFile& iniFile, bool& winIniChanged,
-                         std::function<void(const std::string&)> makeBackupCopy)
+                         std::function<bool(const std::string&)> makeBackupCopy)
     : TDialog(pageControlHandle, IDD_WININI),
       Label2(*this, IDC_WININI_LABEL2),
       Label3(*this, IDC_WININI_LABEL3),
@@ -165,7 +165,7 @@ void TWinIniPage::WinIniSaveBtnClick() {
   }
   {
     TPageControlBusy busy(pages_);
-    makeBackupCopy_(WinIniPath());
+    if (!makeBackupCopy_(WinIniPath())) return;
     OpenWinIni();
     for (auto [key, field] : Fields()) WriteValue(key, *field);
     WinIniChanged = false;

@@ -18,7 +18,7 @@ class TWinIniPage : public TDialog {
   static constexpr int kMaxValueLength = 255;
 
   TWinIniPage(HWND pageControlHandle, TPageControl& pageControl, TTheIniFile& iniFile, bool& winIniChanged,
-              std::function<void(const std::string&)> makeBackupCopy);
+              std::function<bool(const std::string&)> makeBackupCopy);
 
   TLabel Label2, Label3, Label4, Label7;
   TEdit RunEdit, LoadEdit;
@@ -49,7 +49,7 @@ class TWinIniPage : public TDialog {
 
   TPageControl& pages_;
   TTheIniFile& IniFile;
-  std::function<void(const std::string&)> makeBackupCopy_;
+  std::function<bool(const std::string&)> makeBackupCopy_;
 };
 
 // True when every blank-separated name of the value is an existing file;

@@ -4,13 +4,18 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include <cstring>
 #include <optional>
+#include <vector>
 
+#include "support/WideText.h"
 #include "toolkit/Interaction.h"
 
 namespace {
 
-constexpr int kTextBuffer = 260;
+// A shortcut file counts each of its texts in 16 bits: a buffer of this
+// many characters holds any of them whole.
+constexpr int kTextBuffer = 0x10000;
 
 // The shell-link object and its file interface, released together.
 struct TLinkObject {
@@ -35,11 +40,15 @@ struct TLinkObject {
 };
 
 // The path as the shell wants it; nothing when it is too long to hand over.
-std::optional<std::wstring> WidePath(const std::string& path) {
+std::optional<std::wstring> WidePath(const std::wstring& path) {
   if (path.size() > TShellLink::kMaxPathLength) return std::nullopt;
-  wchar_t wide[kTextBuffer] = {};
-  if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, kTextBuffer)) return std::nullopt;
-  return std::wstring(wide);
+  return path;
+}
+
+// The text up to its end, and never past the buffer, even where the shell
+// leaves a cut text without one.
+std::string Field(const std::vector<char>& buffer) {
+  return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
 }
 
 void ReportNotCreated() {
@@ -48,7 +57,11 @@ void ReportNotCreated() {
 
 }  // namespace
 
-bool TShellLink::ReadLink(const std::string& linkFile) {
+std::string TShellLink::Path() const { return AnsiFromWide(path_); }
+
+bool TShellLink::ReadLink(const std::string& linkFile) { return ReadLink(WideFromAnsi(linkFile)); }
+
+bool TShellLink::ReadLink(const std::wstring& linkFile) {
   std::optional<std::wstring> wide = WidePath(linkFile);
   if (!wide) return false;
   TLinkObject object;
@@ -61,26 +74,26 @@ bool TShellLink::ReadLink(const std::string& linkFile) {
 }
 
 bool TShellLink::ReadProperties(IShellLinkA& link) {
-  char text[kTextBuffer] = {};
-  if (FAILED(link.GetWorkingDirectory(text, kTextBuffer))) return false;
-  WorkingDir = text;
+  std::vector<char> text(kTextBuffer);
+  if (FAILED(link.GetWorkingDirectory(text.data(), kTextBuffer))) return false;
+  WorkingDir = Field(text);
   WIN32_FIND_DATAA found = {};
-  if (FAILED(link.GetPath(text, kTextBuffer, &found, SLGP_UNCPRIORITY))) return false;
-  Target = text;
+  if (FAILED(link.GetPath(text.data(), kTextBuffer, &found, SLGP_UNCPRIORITY))) return false;
+  Target = Field(text);
   int icon = 0;
-  if (FAILED(link.GetIconLocation(text, kTextBuffer, &icon))) return false;
-  IconLocation = text;
+  if (FAILED(link.GetIconLocation(text.data(), kTextBuffer, &icon))) return false;
+  IconLocation = Field(text);
   IconNumber = static_cast<WORD>(icon);
-  if (FAILED(link.GetDescription(text, kTextBuffer))) return false;
-  Description = text;
+  if (FAILED(link.GetDescription(text.data(), kTextBuffer))) return false;
+  Description = Field(text);
   int show = 0;
   if (FAILED(link.GetShowCmd(&show))) return false;
   ShowCmd = static_cast<WORD>(show);
   WORD hotKey = 0;
   if (FAILED(link.GetHotkey(&hotKey))) return false;
   HotKey = hotKey;
-  if (FAILED(link.GetArguments(text, kTextBuffer))) return false;
-  Arguments = text;
+  if (FAILED(link.GetArguments(text.data(), kTextBuffer))) return false;
+  Arguments = Field(text);
   return true;
 }
 
@@ -90,7 +103,7 @@ void TShellLink::SetUpdate(bool) {
 }
 
 void TShellLink::CreateLink(const std::string& linkFile, const std::string& target) const {
-  std::optional<std::wstring> wide = WidePath(linkFile);
+  std::optional<std::wstring> wide = WidePath(WideFromAnsi(linkFile));
   TLinkObject object;
   bool written = wide && object.link && SUCCEEDED(object.link->SetPath(target.c_str())) && object.QueryFile() &&
                  SUCCEEDED(object.file->Save(wide->c_str(), TRUE));

@@ -13,12 +13,14 @@ class TShellLink {
   static constexpr size_t kMaxPathLength = 254;
 
   // The shortcut last read in full; setting it reads the shortcut there.
-  const std::string& Path() const { return path_; }
+  std::string Path() const;
   void SetPath(const std::string& linkFile) { ReadLink(linkFile); }
 
   // Reads the shortcut: the properties reached before a failing step take
   // the shortcut's values, Path only a complete read. True when complete.
+  // The wide form reads a shortcut whose name has no ANSI form.
   bool ReadLink(const std::string& linkFile);
+  bool ReadLink(const std::wstring& linkFile);
 
   // Assigning any value reads the shortcut at Path again; true afterwards.
   bool Update() const { return update_; }
@@ -42,6 +44,6 @@ class TShellLink {
   // The steps after loading; false at the first query that fails.
   bool ReadProperties(struct IShellLinkA& link);
 
-  std::string path_;
+  std::wstring path_;
   bool update_ = false;
 };

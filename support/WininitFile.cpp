@@ -8,7 +8,6 @@
 #include "support/MyTools.h"
 #include "support/SystemLocations.h"
 #include "support/TextFile.h"
-#include "support/WholeFile.h"
 #include "toolkit/Memo.h"
 #include "support/Tools.h"
 
@@ -34,12 +33,15 @@ std::string ScheduleInWininit(const std::string& entry) {
     ClearReadOnly(path);
     TLoadedText loaded;
     if (!LoadTextFile(path, loaded)) return "Datei " + path + " kann nicht geöffnet werden.";
+    // Rewriting it would lose every entry after the NUL.
+    if (loaded.hasNulByte) return "Die Datei " + path + " enthält binäre Daten und wird nicht geändert.";
     lines = SplitCrLfLines(loaded.text);
   }
   AddRenameEntry(lines, entry);
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  if (WriteWholeFile(path, text) != TWriteResult::Written) return "Datei \"" + path + "\" kann nicht erstellt werden.";
+  // Written beside and then moved: a failed write keeps other programs' entries.
+  if (!SaveTextFile(path, text)) return "Datei \"" + path + "\" kann nicht erstellt werden.";
   return "";
 }
 

@@ -18,6 +18,8 @@ std::string WininitName(const std::string& path);
 
 // Arranges that at the next start of Windows source replaces destination
 // (a destination "NUL" deletes source): on the NT family by a delayed move,
-// on Windows 9x by an entry in WININIT.INI of the Windows folder. Returns an
-// error text when WININIT.INI cannot be read or written, else empty.
+// on Windows 9x by an entry in WININIT.INI of the Windows folder, written
+// completely beside it and then put in its place. Returns an error text when
+// WININIT.INI cannot be read or written, or holds a NUL byte (it is then left
+// as it is), else empty.
 std::string ReplaceAtReboot(const std::string& source, const std::string& destination);

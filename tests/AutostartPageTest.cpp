@@ -11,6 +11,7 @@
 
 #include "app/MainForm.h"
 #include "support/Tools.h"
+#include "support/WideText.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
@@ -71,6 +72,18 @@ class AutostartPageTest : public testing::Test {
     std::vector<std::string> rows;
     for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i));
     return rows;
+  }
+  // The row whose caption shows the name, as a person sees it; -1 for none.
+  int RowShowing(const std::wstring& name) {
+    for (int i = 0; i < View().Count(); ++i) {
+      wchar_t text[MAX_PATH] = {};
+      LVITEMW item = {};
+      item.pszText = text;
+      item.cchTextMax = MAX_PATH;
+      SendMessageW(View().Handle(), LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+      if (name == text) return i;
+    }
+    return -1;
   }
   void SelectRow(const std::string& caption) {
     for (int i = 0; i < View().Count(); ++i)
@@ -251,6 +264,29 @@ TEST_F(AutostartPageTest, FirstColumnClickSortsZToAThenAToZ) {
   EXPECT_EQ(Rows(), (std::vector<std::string>{"Cäsar.lnk", "Berta.lnk", "Anton.lnk"}));
   Page().AutoStartFolderLVColumnClick(0);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"Anton.lnk", "Berta.lnk", "Cäsar.lnk"}));
+}
+
+// Another user's language: a name with no ANSI form is shown as it is, and
+// checked and deleted by that name, not by its '?' form.
+TEST_F(AutostartPageTest, AShortcutWhoseNameHasNoAnsiFormIsListedCheckedAndDeleted) {
+  const std::wstring name = L"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430 \u65e5\u672c.lnk";
+  const std::wstring linkFile = WideFromAnsi(user.Path()) + L"\\" + name;
+  Link(user.File("Neu.lnk"), program);
+  ASSERT_TRUE(MoveFileW(WideFromAnsi(user.File("Neu.lnk")).c_str(), linkFile.c_str()));
+  Link(user.File("Anton.lnk"), program);
+  Open();
+  EXPECT_GE(RowShowing(name), 0);
+  Page().AutoStartFolderLVColumnClick(0);
+  EXPECT_GE(RowShowing(name), 0);  // a sort keeps it shown
+  Press(Page().AutostartCheckBtn);
+  View().Select(RowShowing(name));
+  dialogs.Answer({TModalResult::Yes});
+  Press(Page().AutostartDeleteBtn);
+  const bool deleted = GetFileAttributesW(linkFile.c_str()) == INVALID_FILE_ATTRIBUTES;
+  if (!deleted) DeleteFileW(linkFile.c_str());
+  EXPECT_TRUE(deleted);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Anton.lnk"});
+  ExpectShown(dialogs, {Info(kCheckNote), Question("Verknüpfung " + AnsiFromWide(name) + " wirklich entfernen?")});
 }
 
 }  // namespace

@@ -161,6 +161,31 @@ TEST_F(BackupPageTest, BackupFailuresAreReportedInTheirPlaceAndLeaveTheOldFile) 
                         Question("Änderungen in Config.sys speichern?"), Error("Sicherung fehlgeschlagen!")});
 }
 
+// The earlier copies and the Trivan.ini that names them belong together:
+// a backup that fails half-way must not leave some of them replaced.
+TEST_F(BackupPageTest, AFailedBackupLeavesTheEarlierBackupInTheFolderWhole) {
+  Page().FolderEdit.SetText(target.Path());
+  CheckOnly({7, 8, 9});
+  Backup();
+  const std::string earlierInfo = ReadFileBytes(target.File("Trivan.ini"));
+  for (const char* name : {"Autoexec.bat", "Config.sys"}) WriteFileBytes(boot.File(name), std::string("neu ") + name);
+  CheckOnly({7, 8, 9, 10});
+  // A file in use cannot be read: the shell copy stops after the files before it.
+  HANDLE inUse = CreateFileA(boot.File("IO.SYS").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+  Backup();
+  CloseHandle(inUse);
+  ExpectShown(dialogs, {Info("Sicherung erfolgreich abgeschlossen!"), Error("Sicherung fehlgeschlagen!")});
+  EXPECT_EQ(ReadFileBytes(target.File("Trivan.ini")), earlierInfo);
+  for (const char* name : {"Autoexec.bat", "Config.sys", "MSDOS.SYS"})
+    EXPECT_EQ(ReadFileBytes(target.File(name)), std::string("alt ") + name) << name;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(target.File("*.$$$").c_str(), &found);
+  EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "left behind: " << found.cFileName;
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  EXPECT_FALSE(FileExists(target.File("IO.SYS")));
+}
+
 TEST_F(BackupPageTest, ARestoreInformationFileThatCannotBeCreatedIsReportedAfterTheCopies) {
   Page().FolderEdit.SetText(target.Path());
   CreateDirectoryA(target.File("Trivan.ini").c_str(), nullptr);

@@ -112,6 +112,31 @@ TEST_F(ReplaceAtRebootTest, AWininitThatCannotBeReadIsReported) {
   EXPECT_EQ(ReplaceAtReboot(folder.File("a"), "NUL"), "Datei " + wininit + " kann nicht geöffnet werden.");
 }
 
+// Another program's pending entries survive every failure: the file is
+// never rewritten in place.
+TEST_F(ReplaceAtRebootTest, AWininitThatCannotBeRewrittenWholeIsLeftAsItWasAndReported) {
+  if (IsWinNT) GTEST_SKIP() << "WININIT.INI serves the 9x family only";
+  const std::string pendingFile = wininit + ".$$$";
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool blockWritingBeside;
+    std::string message;
+  } cases[] = {
+      {"NUL byte", std::string("[rename]\r\nNUL=C:\\ALT.EXE\r\n\0NUL=C:\\NACH.EXE\r\n", 44), false,
+       "Die Datei " + wininit + " enthält binäre Daten und wird nicht geändert."},
+      {"no room beside", "[rename]\r\nNUL=C:\\ALT.EXE\r\n", true,
+       "Datei \"" + wininit + "\" kann nicht erstellt werden."},
+  };
+  for (const auto& c : cases) {
+    WriteFileBytes(wininit, c.bytes);
+    if (c.blockWritingBeside) CreateDirectoryA(pendingFile.c_str(), nullptr);
+    EXPECT_EQ(ReplaceAtReboot(folder.File("a"), "NUL"), c.message) << c.name;
+    EXPECT_EQ(ReadFileBytes(wininit), c.bytes) << c.name;
+    RemoveDirectoryA(pendingFile.c_str());
+  }
+}
+
 TEST_F(ReplaceAtRebootTest, OnTheNtFamilyAsksForADelayedMove) {
   if (!IsWinNT) GTEST_SKIP() << "delayed moves serve the NT family only";
   pending.Delete();

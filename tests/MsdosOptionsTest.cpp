@@ -47,6 +47,23 @@ TEST(MsdosOptions, WritingReplacesTheWholeLineWithTheKeyAsWrittenAndTheValueUnch
   EXPECT_EQ(lines.memo[1], "Network=1");
 }
 
+TEST(MsdosOptions, OnlyALineThatStartsWithTheHeaderIsOneNeverAComment) {
+  const struct {
+    std::vector<std::string> memo, expected;
+  } cases[] = {
+      {{"; siehe [Options] unten", "[Paths]", "WinDir=C:\\WINDOWS"},
+       {"; siehe [Options] unten", "[Paths]", "WinDir=C:\\WINDOWS", "[Options]", "Logo=1"}},
+      {{"[Paths]", "WinDir=C:\\WINDOWS ; nicht [Options]", "[Options]"},
+       {"[Paths]", "WinDir=C:\\WINDOWS ; nicht [Options]", "[Options]", "Logo=1"}},
+      {{"  [Options]", "BootGUI=1"}, {"  [Options]", "Logo=1", "BootGUI=1"}},
+  };
+  for (const auto& c : cases) {
+    TMsdosLines lines = Lines(c.memo);
+    WriteMsdosOption(lines, "Logo", "1");
+    EXPECT_EQ(lines.memo, c.expected) << c.memo[0];
+  }
+}
+
 TEST(MsdosOptions, AFileWithoutHeaderGetsOneAtTheEndWithTheDefaultsInReverseOrder) {
   TMsdosLines lines = Lines({"[Paths]", "WinDir=C:\\WINDOWS"});
   FillDefaults(lines);

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <shlobj.h>
+
 #include <string>
 
 #include "support/SheLink.h"
@@ -40,6 +42,32 @@ TEST_F(ShellLinkTest, CreatedShortcutReadsBackItsTargetAndBecomesThePath) {
   EXPECT_EQ(link.Target, program);
   EXPECT_EQ(link.Arguments, "");
   EXPECT_EQ(link.HotKey, 0);
+}
+
+// Another program may write longer texts than a path: each is read whole.
+TEST_F(ShellLinkTest, TextsLongerThanAPathAreReadWhole) {
+  const std::string linkFile = folder.File("Lang.lnk");
+  const std::string description(300, 'b'), arguments = "/x " + std::string(400, 'a'),
+                    workingDir = "C:\\" + std::string(280, 'w');
+  IShellLinkA* shellLink = nullptr;
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                         reinterpret_cast<void**>(&shellLink))));
+  shellLink->SetPath(program.c_str());
+  shellLink->SetDescription(description.c_str());
+  shellLink->SetArguments(arguments.c_str());
+  shellLink->SetWorkingDirectory(workingDir.c_str());
+  IPersistFile* file = nullptr;
+  ASSERT_TRUE(SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
+  const std::wstring wideLinkFile(linkFile.begin(), linkFile.end());
+  EXPECT_TRUE(SUCCEEDED(file->Save(wideLinkFile.c_str(), TRUE)));
+  file->Release();
+  shellLink->Release();
+
+  ASSERT_TRUE(link.ReadLink(linkFile));
+  EXPECT_EQ(link.Description, description);
+  EXPECT_EQ(link.Arguments, arguments);
+  EXPECT_EQ(link.WorkingDir, workingDir);
+  EXPECT_EQ(link.Target, program);
 }
 
 TEST_F(ShellLinkTest, ExistingShortcutIsOverwritten) {

@@ -71,6 +71,47 @@ TEST_F(TextFilePageTest, AProtectedAutoexecIsSavedAndKeepsItsAttributes) {
   EXPECT_FALSE(FileExists(autoexec + ".$$$"));
 }
 
+// Each save first writes a complete file beside its place (the backup copy
+// "<name>.VLM.$$$", the text "<name>.$$$"): a folder there makes that step
+// fail as a full disk would.
+TEST_F(TextFilePageTest, AFailedBackupCopyKeepsTheEarlierCopyAndAsksBeforeSavingWithoutOne) {
+  const std::string config = boot.File("Config.sys"), copy = boot.File("Config.VLM");
+  WriteFileBytes(config, "FILES=40\r\n");
+  WriteFileBytes(copy, "FILES=30\r\n");
+  Open();
+  CreateDirectoryA((copy + ".$$$").c_str(), nullptr);
+  Type(*form->Config, "BUFFERS=30\r\n");
+  dialogs.Answer({TModalResult::No, TModalResult::Yes});
+  Press(form->Config->SaveBtn);
+  EXPECT_EQ(ReadFileBytes(config), "FILES=40\r\n");
+  EXPECT_TRUE(form->Config->Changed);
+  Press(form->Config->SaveBtn);
+  RemoveDirectoryA((copy + ".$$$").c_str());
+  EXPECT_EQ(ReadFileBytes(config), "FILES=40\r\nBUFFERS=30\r\n");
+  EXPECT_EQ(ReadFileBytes(copy), "FILES=30\r\n");
+  const std::string question = "Die Sicherungskopie " + copy + " konnte nicht erstellt werden. " + config +
+                               " trotzdem ohne Sicherungskopie speichern?";
+  ExpectShown(dialogs, {Question(question), Question(question), Info("Speicherung abgeschlossen!")});
+}
+
+// The user answered "Ja" to keep the edits: a failed save must not close them away.
+TEST_F(TextFilePageTest, AFailedSaveOnCloseKeepsTheWindowOpenWithTheEdits) {
+  const std::string config = boot.File("Config.sys");
+  WriteFileBytes(config, "FILES=40\r\n");
+  Open();
+  Type(*form->Config, "BUFFERS=30\r\n");
+  CreateDirectoryA((config + ".$$$").c_str(), nullptr);
+  dialogs.Answer({TModalResult::Yes});
+  form->Close();
+  RemoveDirectoryA((config + ".$$$").c_str());
+  ExpectShown(dialogs, {Question("Änderungen in Config.sys speichern?"), Error("Speicherung fehlgeschlagen!")});
+  ASSERT_NE(form->Handle(), nullptr);
+  EXPECT_TRUE(IsWindow(form->Handle()));
+  EXPECT_EQ(form->Config->Memo.Text(), "FILES=40\r\nBUFFERS=30\r\n");
+  EXPECT_TRUE(form->Config->Changed);
+  EXPECT_EQ(ReadFileBytes(config), "FILES=40\r\n");
+}
+
 TEST_F(TextFilePageTest, AMissingWinstartIsCreatedWithOrdinaryAttributesAndNoBackupCopy) {
   Open();
   TTextFilePage& page = *form->WinstartBat;

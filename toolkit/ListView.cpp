@@ -85,6 +85,13 @@ void TListView::SetCaption(int index, const std::string& caption) {
   SortByCaption();
 }
 
+void TListView::ShowWideCaption(int index, const std::wstring& caption) {
+  LVITEMW item = {};
+  item.iSubItem = 0;
+  item.pszText = const_cast<wchar_t*>(caption.c_str());
+  SendMessageW(Handle(), LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+}
+
 void TListView::SetSubItem(int index, const std::string& text) {
   LVITEMA item = {};
   item.iSubItem = 1;

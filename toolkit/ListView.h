@@ -39,6 +39,9 @@ class TListView : public TControl {
 
   void Add(const TListRow& row);
   void SetCaption(int index, const std::string& caption);
+  // Shows a caption the ANSI code page cannot carry. Caption() and the sorts
+  // see its ANSI form; after a sort the caller shows it again.
+  void ShowWideCaption(int index, const std::wstring& caption);
   void SetSubItem(int index, const std::string& text);
   void SetData(int index, LPARAM data);
   void Delete(int index);

@@ -1,0 +1,10 @@
+#pragma once
+// Names between the ANSI code page and UTF-16: a file name may hold
+// characters the ANSI functions cannot carry.
+
+#include <string>
+
+std::wstring WideFromAnsi(const std::string& text);
+// Characters without an ANSI form become '?'.
+std::string AnsiFromWide(const std::wstring& text);
+bool HasAnsiForm(const std::wstring& text);
