@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build ccache
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   fp-utils
   googletest
   wine64 wine
   xvfb xauth
+  nsis zip unzip
 )
 
 missing=()

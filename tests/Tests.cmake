@@ -49,3 +49,5 @@ target_link_libraries(velmora_tests_vista PRIVATE velmora_test_objs)
 add_dependencies(velmora_tests_vista velmora_help)
 add_test(NAME vista.VistaAltFix COMMAND velmora_tests_vista --gtest_filter=VistaAltFix*)
 set_tests_properties(vista.VistaAltFix PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
+
+include(${CMAKE_SOURCE_DIR}/tests/release/Release.cmake)
