@@ -50,8 +50,10 @@ prepare_prefix() {
 snapshot() {
   (cd "$drive_c" && find "Program Files" "Program Files (x86)" ProgramData/Microsoft/Windows/Start\ Menu \
     users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu | sort) >"$work/$1.files"
-  { wine reg query "$uninstall_key" /s /reg:64; wine reg query "$uninstall_key" /s /reg:32; } 2>/dev/null |
-    tr -d '\r' >"$work/$1.registry"
+  local view
+  for view in 64 32; do
+    wine reg query "$uninstall_key" /s /reg:$view 2>&1 || true
+  done | tr -d '\r' >"$work/$1.registry"
 }
 
 reg_value() {
