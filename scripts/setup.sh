@@ -11,6 +11,7 @@ packages=(
   googletest
   wine64 wine
   xvfb xauth
+  nsis zip unzip
 )
 
 missing=()

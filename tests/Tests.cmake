@@ -65,3 +65,5 @@ foreach(case ProcessEndsWithStatusZero Crash)
   set_tests_properties(wine.runner.${case}IsAFailure PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE
     PASS_REGULAR_EXPRESSION "wine-run: .* without reporting its result")
 endforeach()
+
+include(${CMAKE_SOURCE_DIR}/tests/release/Release.cmake)
