@@ -9,9 +9,11 @@
 #include "registry/ListViewCompare.h"
 #include "registry/ProgramFile.h"
 #include "registry/RegAdd.h"
+#include "registry/StartupStatus.h"
 #include "res/resource.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
+#include "support/WindowsVersion.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -60,7 +62,12 @@ TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl
 
   ListView_SetExtendedListViewStyle(AutoStartFolderLV.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
                                                                     LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
-  AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450);
+  if (IsWin8OrLater()) {
+    AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450 - StartupStatus::kColumnWidth);
+    AutoStartFolderLV.AddColumn(StartupStatus::kColumn, StartupStatus::kColumnWidth);
+  } else {
+    AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450);
+  }
   AutoStartFolderLV.SetSmallImages(images);
   AutoStartFolderLV.SetCaptionOrder(CompareNames);
   // The list keeps itself ascending, so the first column click sorts it
@@ -94,8 +101,10 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     ClearAutostartList();
     const std::string folder = ScopeFolder();
     AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
+    FolderApprovals = StartupFolderApprovals(AutostartCurrentUserBtn.Down());
     std::vector<TListRow> rows;
-    for (const std::string& name : LinkFilesIn(folder)) rows.push_back({name, "", kRowImage, 0});
+    for (const std::string& name : LinkFilesIn(folder))
+      rows.push_back({name, StartupStatusText(FolderApprovals, name), kRowImage, 0});
     AutoStartFolderLV.SetRows(std::move(rows));
   }
   AutostartCheckBtn.SetEnabled(AutoStartFolderLV.Count() > 0);
@@ -141,7 +150,7 @@ void TAutostartPage::AutostartCheckBtnClick() {
   const std::string folder = ScopeFolder();
   for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
     const std::string caption = AutoStartFolderLV.Caption(i);
-    if (!LinkTargetFound(folder + caption))
+    if (!SwitchedOff(FolderApprovals, caption) && !LinkTargetFound(folder + caption))
       ShowError(AutostartTexts::TargetNotFound(caption));
   }
 }

@@ -2,10 +2,12 @@
 // The "Autostart" page: the shortcuts in the start-up folder of the current
 // user or of all users. Every change acts on the folder at once.
 
+#include <optional>
 #include <string>
 
 #include "controls/MySpeedButton.h"
 #include "support/SheLink.h"
+#include "support/StartupApproved.h"
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ListView.h"
@@ -47,4 +49,7 @@ class TAutostartPage : public TDialog {
 
   TPageControl& AutoStartPageControl;
   TShellLink& ShellLink;
+  // Which shortcuts of the folder shown Windows has switched off (Windows 8
+  // and later).
+  std::optional<TStartupApprovals> FolderApprovals;
 };

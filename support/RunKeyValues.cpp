@@ -9,16 +9,16 @@ constexpr DWORD kBufferSize = 1023;
 
 bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
-void DeleteValues(HKEY root, const std::string& subKey, const TValueList& values) {
-  TRegKey key(root, subKey, KEY_SET_VALUE);
+void DeleteValues(HKEY root, const std::string& subKey, const TValueList& values, REGSAM view) {
+  TRegKey key(root, subKey, KEY_SET_VALUE | view);
   if (!key) return;
   for (const TRunValue& value : values)
     if (RegDeleteValueA(key.Handle(), value.name.c_str()) != ERROR_SUCCESS)
       ShowError("Konnte Wert " + value.name + " nicht entfernen! Der Eintrag verbleibt in der Registrierung.");
 }
 
-void WriteValues(HKEY root, const std::string& subKey, const TValueList& values) {
-  TRegKey key(root, subKey, KEY_SET_VALUE);
+void WriteValues(HKEY root, const std::string& subKey, const TValueList& values, REGSAM view) {
+  TRegKey key(root, subKey, KEY_SET_VALUE | view);
   if (!key) return;
   for (const TRunValue& value : values) {
     DWORD type = value.type == REG_EXPAND_SZ ? REG_EXPAND_SZ : REG_SZ;
@@ -31,8 +31,8 @@ void WriteValues(HKEY root, const std::string& subKey, const TValueList& values)
 
 }  // namespace
 
-void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list) {
-  TRegKey key(root, subKey, KEY_QUERY_VALUE);
+void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list, REGSAM view) {
+  TRegKey key(root, subKey, KEY_QUERY_VALUE | view);
   if (!key) return;
   char name[kBufferSize + 1];
   BYTE data[kBufferSize + 1];
@@ -47,9 +47,9 @@ void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list) {
   }
 }
 
-void WriteKeyValues(HKEY root, const std::string& subKey, const TValueList& list) {
+void WriteKeyValues(HKEY root, const std::string& subKey, const TValueList& list, REGSAM view) {
   TValueList current;
-  ReadKeyValues(root, subKey, current);
-  if (!current.empty()) DeleteValues(root, subKey, current);
-  if (!list.empty()) WriteValues(root, subKey, list);
+  ReadKeyValues(root, subKey, current, view);
+  if (!current.empty()) DeleteValues(root, subKey, current, view);
+  if (!list.empty()) WriteValues(root, subKey, list, view);
 }

@@ -18,13 +18,16 @@ struct TRunValue {
 
 using TValueList = std::vector<TRunValue>;
 
+// view is the registry view to open the key in (KEY_WOW64_32KEY or
+// KEY_WOW64_64KEY on 64-bit Windows, 0 elsewhere).
+
 // Appends the key's text values in enumeration order. A missing or
 // unreadable key adds nothing. Names and data are read into buffers of 1023
 // characters; a value that does not fit ends the reading there.
-void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list);
+void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list, REGSAM view = 0);
 
 // Makes the key hold the list's entries: deletes the text values it holds
 // now, then writes every entry in list order (a later entry of the same name
 // wins). The key is never created. Each value that cannot be deleted or
 // written is reported in an error message; the others go on.
-void WriteKeyValues(HKEY root, const std::string& subKey, const TValueList& list);
+void WriteKeyValues(HKEY root, const std::string& subKey, const TValueList& list, REGSAM view = 0);
