@@ -121,7 +121,7 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   ReadKeyValues(key.root, key.subKey, values, key.view);
   std::vector<TListRow> rows;
   for (const TRunValue& value : values)
-    rows.push_back({value.name, value.data, kRowImage, value.type, StatusOf(value.name)});
+    rows.push_back({value.name, value.data, kRowImage, static_cast<LPARAM>(value.type), StatusOf(value.name)});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }
