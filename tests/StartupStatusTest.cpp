@@ -132,6 +132,20 @@ TEST_F(RegistryStatusTest, AddedAndRenamedEntriesTakeTheStatusOfTheirNameAndTheC
   EXPECT_EQ(Statuses(), (std::vector<std::string>{"Aus=" + since, "Zuerst=aktiv", "Zuletzt=aktiv"}));
 }
 
+TEST_F(RegistryStatusTest, TheMachinesRunKeyTakesItsSwitchesFromRunAndIts32BitViewFromRun32) {
+  if (!IsWin8OrLater()) return;  // no column before Windows 8 (see above)
+  const std::string subKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  StoreValue(HKEY_LOCAL_MACHINE, subKey, {"Gleich", "64.exe"}, KEY_WOW64_64KEY);
+  StoreValue(HKEY_LOCAL_MACHINE, subKey, {"Gleich", "32.exe"}, KEY_WOW64_32KEY);
+  StoreValue(HKEY_LOCAL_MACHINE, subKey, {"Nur32", "n32.exe"}, KEY_WOW64_32KEY);
+  approved.SwitchOff(HKEY_LOCAL_MACHINE, "Run32", "Gleich", when);
+  approved.SwitchOff(HKEY_LOCAL_MACHINE, "Run", "Nur32", when);
+  Open();
+  EXPECT_EQ(Statuses(), (std::vector<std::string>{"Gleich=aktiv"}));
+  Press(Page().HKLMRun32Btn);
+  EXPECT_EQ(Statuses(), (std::vector<std::string>{"Gleich=" + since, "Nur32=aktiv"}));
+}
+
 TEST_F(RegistryStatusTest, TheCheckLeavesOutWhatWindowsSwitchedOffFromWindows8On) {
   Store(kHKLMRun, "Aus", "C:\\fehlt\\aus.exe");
   Store(kHKLMRun, "Kaputt", "C:\\fehlt\\kaputt.exe");
