@@ -38,9 +38,11 @@ const TSampleValue kSampleValues[] = {
     {HKEY_LOCAL_MACHINE, "RunServicesOnce", "Aufräumen", "C:\\WINDOWS\\cleanup.exe /s", REG_SZ},
 };
 
-bool StoreValue(HKEY root, const std::string& subKey, const char* name, const BYTE* data, DWORD size, DWORD type) {
+bool StoreValue(HKEY root, const std::string& subKey, const char* name, const BYTE* data, DWORD size, DWORD type,
+                REGSAM view = 0) {
   HKEY key;
-  if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
     return false;
   bool stored = RegSetValueExA(key, name, 0, type, data, size) == ERROR_SUCCESS;
   RegCloseKey(key);
@@ -57,6 +59,26 @@ bool SeedRunKeys() {
   DWORD counter = 1;
   ok &= StoreValue(HKEY_LOCAL_MACHINE, kRunKeys + "Run", "Zähler", reinterpret_cast<const BYTE*>(&counter),
                    sizeof counter, REG_DWORD);
+  return ok;
+}
+
+bool StoreText(HKEY root, const std::string& subKey, const char* name, const char* text, REGSAM view = 0) {
+  return StoreValue(root, subKey, name, reinterpret_cast<const BYTE*>(text), lstrlenA(text) + 1, REG_SZ, view);
+}
+
+// What 64-bit Windows and Windows 8 and later add: a 32-bit program's entry
+// (in the 32-bit view), a policy entry, and entries the task manager switched
+// off on 08.12.2026 at 10:15 UTC.
+bool SeedNewerWindowsSamples() {
+  bool ok = StoreText(HKEY_LOCAL_MACHINE, kRunKeys + "Run", "Altes Werkzeug",
+                      "C:\\Programme (x86)\\Altes Werkzeug\\alt.exe /tray", KEY_WOW64_32KEY);
+  ok &= StoreText(HKEY_LOCAL_MACHINE, kRunKeys + "Policies\\Explorer\\Run", "1", "C:\\Firma\\anmeldung.exe");
+  const BYTE switchedOff[12] = {0x03, 0, 0, 0, 0x00, 0xea, 0x7a, 0xfb, 0xfc, 0x86, 0xdd, 0x01};
+  const std::string approved = kRunKeys + "Explorer\\StartupApproved\\";
+  ok &= StoreValue(HKEY_CURRENT_USER, approved + "Run", "Druckerei", switchedOff, sizeof switchedOff, REG_BINARY,
+                   KEY_WOW64_64KEY);
+  ok &= StoreValue(HKEY_CURRENT_USER, approved + "StartupFolder", "Netzwerk.lnk", switchedOff, sizeof switchedOff,
+                   REG_BINARY, KEY_WOW64_64KEY);
   return ok;
 }
 
@@ -165,7 +187,7 @@ bool SeedStartupFolders() {
 }  // namespace
 
 int main() {
-  if (!SeedRunKeys()) {
+  if (!SeedRunKeys() || !SeedNewerWindowsSamples()) {
     std::fputs("velmora demo: could not write the sample Run entries\n", stderr);
     return 1;
   }

@@ -9,10 +9,12 @@
 #include "registry/ListViewCompare.h"
 #include "registry/ProgramFile.h"
 #include "registry/RegAdd.h"
+#include "registry/StartupStatus.h"
 #include "res/resource.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
+#include "support/WindowsVersion.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -61,7 +63,12 @@ TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl
 
   ListView_SetExtendedListViewStyle(AutoStartFolderLV.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
                                                                     LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
-  AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450);
+  if (IsWin8OrLater()) {
+    AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450 - StartupStatus::kColumnWidth);
+    AutoStartFolderLV.AddColumn(StartupStatus::kColumn, StartupStatus::kColumnWidth);
+  } else {
+    AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450);
+  }
   AutoStartFolderLV.SetSmallImages(images);
   AutoStartFolderLV.SetCaptionOrder(CompareNames);
   // The list keeps itself ascending, so the first column click sorts it
@@ -96,9 +103,12 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     const std::string folder = ScopeFolder();
     AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
     linkNames_ = LinkFilesIn(folder);
+    FolderApprovals = StartupFolderApprovals(AutostartCurrentUserBtn.Down());
     std::vector<TListRow> rows;
-    for (size_t i = 0; i < linkNames_.size(); ++i)
-      rows.push_back({AnsiFromWide(linkNames_[i]), "", kRowImage, static_cast<LPARAM>(i)});
+    for (size_t i = 0; i < linkNames_.size(); ++i) {
+      const std::string name = AnsiFromWide(linkNames_[i]);
+      rows.push_back({name, StartupStatusText(FolderApprovals, name), kRowImage, static_cast<LPARAM>(i)});
+    }
     AutoStartFolderLV.SetRows(std::move(rows));
     ShowNamesWithoutAnsiForm();
   }
@@ -155,7 +165,7 @@ void TAutostartPage::AutostartCheckBtnClick() {
   AutostartRefreshBtnClick();
   for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
     const std::string caption = AutoStartFolderLV.Caption(i);
-    if (!LinkTargetFound(LinkFileOf(i)))
+    if (!SwitchedOff(FolderApprovals, caption) && !LinkTargetFound(LinkFileOf(i)))
       ShowError(AutostartTexts::TargetNotFound(caption));
   }
 }

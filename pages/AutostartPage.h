@@ -2,11 +2,13 @@
 // The "Autostart" page: the shortcuts in the start-up folder of the current
 // user or of all users. Every change acts on the folder at once.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "controls/MySpeedButton.h"
 #include "support/SheLink.h"
+#include "support/StartupApproved.h"
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ListView.h"
@@ -54,4 +56,7 @@ class TAutostartPage : public TDialog {
   TPageControl& AutoStartPageControl;
   TShellLink& ShellLink;
   std::vector<std::wstring> linkNames_;  // in the folder's order; each row's data indexes it
+  // Which shortcuts of the folder shown Windows has switched off (Windows 8
+  // and later).
+  std::optional<TStartupApprovals> FolderApprovals;
 };

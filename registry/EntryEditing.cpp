@@ -50,7 +50,7 @@ void TRegistryPage::AddRegBtnClick() {
   std::string name, value;
   if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value) || !NameFreeForEditing(name)) return;
   RegChanged = true;
-  RegView.Add({name, value, kRowImage, REG_SZ});
+  RegView.Add({name, value, kRowImage, REG_SZ, StatusOf(name)});
   UpdateListButtons();
 }
 
@@ -62,7 +62,9 @@ void TRegistryPage::EditRegBtnClick() {
   RegChanged = true;
   RegView.SetSubItem(index, value);
   // The row keeps its type: an expandable string stays one.
-  if (name != RegView.Caption(index)) RegView.SetCaption(index, name);
+  if (name == RegView.Caption(index)) return;
+  RegView.SetSubItem2(index, StatusOf(name));
+  RegView.SetCaption(index, name);
 }
 
 bool TRegistryPage::ConfirmSpecialRemoval(const std::string& name) {

@@ -11,6 +11,7 @@ enum TSortCode { kSortNameUp = 0, kSortNameDown = 1, kSortValueUp = 10, kSortVal
 int ListViewCompare(const TListRow& row1, const TListRow& row2, int code);
 
 // What a click on a list's column does, with the list's shared toggle t (its
-// Tag, 0 or 1): column 0 sorts by name, any other by value, ascending when t
-// is 0; then t changes.
+// Tag, 0 or 1): column 0 sorts by name, column 1 by value, the third column
+// (the status, where a list has one) by its text; ascending when t is 0;
+// then t changes.
 void SortByColumnClick(TListView& list, int column);

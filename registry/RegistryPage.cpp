@@ -6,8 +6,11 @@
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
 #include "registry/RunRowData.h"
+#include "registry/StartupStatus.h"
 #include "res/resource.h"
 #include "support/RunKeyValues.h"
+#include "support/Tools.h"
+#include "support/WindowsVersion.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -27,6 +30,10 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
       HKLMRunOnceBtn(*this, IDC_HKLMRUNONCEBTN),
       HKCURunOnceBtn(*this, IDC_HKCURUNONCEBTN),
       HKLMRunServicesOnceBtn(*this, IDC_HKLMRUNSERVICESONCEBTN),
+      HKLMRun32Btn(*this, IDC_HKLMRUN32BTN),
+      HKLMRunOnce32Btn(*this, IDC_HKLMRUNONCE32BTN),
+      HKLMPolicyRunBtn(*this, IDC_HKLMPOLICYRUNBTN),
+      HKCUPolicyRunBtn(*this, IDC_HKCUPOLICYRUNBTN),
       RegView(*this, IDC_REGVIEW),
       AddRegBtn(*this, IDC_ADDREGBTN),
       EditRegBtn(*this, IDC_EDITREGBTN),
@@ -37,21 +44,7 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
       RegRefreshBtn(*this, IDC_REGREFRESHBTN),
       RegChanged(regChanged),
       AutoStartPageControl(pageControl) {
-  const std::string keys = "Software\\Microsoft\\Windows\\CurrentVersion\\";
-  const std::pair<TSpeedButton*, std::string> keyButtons[] = {
-      {&HKLMRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Run"},
-      {&HKCURunBtn, "HKEY_CURRENT_USER\\" + keys + "Run"},
-      {&HKLMRunServicesBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServices"},
-      {&HKLMRunOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunOnce"},
-      {&HKCURunOnceBtn, "HKEY_CURRENT_USER\\" + keys + "RunOnce"},
-      {&HKLMRunServicesOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServicesOnce"},
-  };
-  for (auto& [button, keyPath] : keyButtons) {
-    button->SetHint(keyPath);
-    button->GroupIndex = kKeyButtonGroup;
-    button->OnClick = [this, button = button] { RegistryReadBtnClick(*button); };
-  }
-  HKLMRunBtn.SetDown(true);
+  SetUpKeyButtons();
 
   AddRegBtn.SetHint("Eintrag hinzufügen");
   EditRegBtn.SetHint("Eintrag ändern");
@@ -61,11 +54,45 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
   ListView_SetExtendedListViewStyle(RegView.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
                                                           LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
   RegView.AddColumn("Zeichenkette", 160);
-  RegView.AddColumn("Wert", 300);
+  // The status takes its room from the command line, so the three fit the list.
+  RegView.AddColumn("Wert", IsWin8OrLater() ? 300 - StartupStatus::kColumnWidth + 10 : 300);
+  if (IsWin8OrLater()) RegView.AddColumn(StartupStatus::kColumn, StartupStatus::kColumnWidth);
   RegView.SetSmallImages(images);
   RegView.SetCaptionOrder(CompareNames);
   ConnectHandlers();
 }
+
+// Each button's hint is the full path of its key; the 32-bit view is named as
+// the 64-bit registry editor names it.
+void TRegistryPage::SetUpKeyButtons() {
+  const std::string keys = "Software\\Microsoft\\Windows\\CurrentVersion\\";
+  const std::string keys32 = "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\";
+  const struct {
+    TSpeedButton* button;
+    std::string keyPath;
+    bool shown;
+  } keyButtons[] = {
+      {&HKLMRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Run", true},
+      {&HKCURunBtn, "HKEY_CURRENT_USER\\" + keys + "Run", true},
+      {&HKLMRunServicesBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServices", true},
+      {&HKLMRunOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunOnce", true},
+      {&HKCURunOnceBtn, "HKEY_CURRENT_USER\\" + keys + "RunOnce", true},
+      {&HKLMRunServicesOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServicesOnce", true},
+      {&HKLMRun32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "Run", IsWin64()},
+      {&HKLMRunOnce32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "RunOnce", IsWin64()},
+      {&HKLMPolicyRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Policies\\Explorer\\Run", IsWinNT},
+      {&HKCUPolicyRunBtn, "HKEY_CURRENT_USER\\" + keys + "Policies\\Explorer\\Run", IsWinNT},
+  };
+  for (auto& [button, keyPath, shown] : keyButtons) {
+    button->SetHint(keyPath);
+    button->SetVisible(shown);
+    button->GroupIndex = kKeyButtonGroup;
+    button->OnClick = [this, button = button] { RegistryReadBtnClick(*button); };
+  }
+  HKLMRunBtn.SetDown(true);
+}
+
+std::string TRegistryPage::StatusOf(const std::string& name) const { return StartupStatusText(KeyApprovals, name); }
 
 void TRegistryPage::ConnectHandlers() {
   RegView.OnChange = [this] { RegViewChange(); };
@@ -90,10 +117,12 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   ClearRegView();
   TRunKeyPath key = ResolveRunKeyPath(keyPath);
   CurrentRegKey = keyPath;
+  KeyApprovals = RunKeyApprovals(keyPath);
   loaded_.clear();
-  ReadKeyValues(key.root, key.subKey, loaded_);
+  ReadKeyValues(key.root, key.subKey, loaded_, key.view);
   std::vector<TListRow> rows;
-  for (const TRunValue& value : loaded_) rows.push_back({value.name, value.data, kRowImage, RunRowData(value)});
+  for (const TRunValue& value : loaded_)
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), StatusOf(value.name)});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The "Registry" page: the values of one of the six Run-type keys as a list of
+// The "Registry" page: the values of one of the Run-type keys as a list of
 // name and command line, edited in memory and written back on demand.
 
+#include <optional>
 #include <string>
 
 #include "toolkit/Button.h"
@@ -10,6 +11,7 @@
 #include "toolkit/PageControl.h"
 #include "controls/MySpeedButton.h"
 #include "support/RunKeyValues.h"
+#include "support/StartupApproved.h"
 
 class TRegistryPage : public TDialog {
  public:
@@ -20,6 +22,9 @@ class TRegistryPage : public TDialog {
 
   TLabel Label1;
   TMySpeedButton HKLMRunBtn, HKCURunBtn, HKLMRunServicesBtn, HKLMRunOnceBtn, HKCURunOnceBtn, HKLMRunServicesOnceBtn;
+  // The 32-bit view of the machine's Run and RunOnce (64-bit Windows only)
+  // and the policy Run keys (NT family only).
+  TMySpeedButton HKLMRun32Btn, HKLMRunOnce32Btn, HKLMPolicyRunBtn, HKCUPolicyRunBtn;
   TListView RegView;
   TMySpeedButton AddRegBtn, EditRegBtn, RemoveRegBtn, RegExportBtn;
   TButton RegCheckBtn, SaveRegBtn, RegRefreshBtn;
@@ -49,6 +54,9 @@ class TRegistryPage : public TDialog {
 
  private:
   void ConnectHandlers();
+  void SetUpKeyButtons();
+  // The entry's text in the "Status" column (Windows 8 and later).
+  std::string StatusOf(const std::string& name) const;
   // Export and Check need rows; applied after every load, add and remove.
   void UpdateListButtons();
   // The entry dialog with a name and a value; true when closed with OK.
@@ -71,4 +79,7 @@ class TRegistryPage : public TDialog {
   TValueList loaded_;
 
   TPageControl& AutoStartPageControl;
+  // Which entries of the key shown Windows has switched off; none where it
+  // has no switch for them.
+  std::optional<TStartupApprovals> KeyApprovals;
 };

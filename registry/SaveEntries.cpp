@@ -69,17 +69,17 @@ void TRegistryPage::SaveRegBtnClick() {
     TPageControlBusy busy(AutoStartPageControl);
     TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
     TValueList current;
-    ReadKeyValues(key.root, key.subKey, current);
+    ReadKeyValues(key.root, key.subKey, current, key.view);
     TKeyChanges mine = ChangesBetween(EditableValues(loaded_), ListedValues());
     TKeyChanges theirs = ChangesBetween(loaded_, current);
     changedElsewhere = !theirs.empty();
     if (changedElsewhere) mine = SettleOtherChanges(mine, theirs, current);
-    const bool saved = WriteKeyChanges(key.root, key.subKey, mine);
+    const bool saved = WriteKeyChanges(key.root, key.subKey, mine, key.view);
     if (saved) ShowInfo(RegistryTexts::kSaved);
     // After a failure the list still holds what the key lacks.
     RegChanged = !saved;
     loaded_.clear();
-    ReadKeyValues(key.root, key.subKey, loaded_);
+    ReadKeyValues(key.root, key.subKey, loaded_, key.view);
   }
   // The list would hide the other program's values: show the key as it is.
   if (changedElsewhere) LoadRegKey(CurrentRegKey);

@@ -11,8 +11,10 @@ namespace {
 
 bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
-// Every access to a Run key opens it here.
-TRegKey OpenRunKey(HKEY root, const std::string& subKey, REGSAM access) { return TRegKey(root, subKey, access); }
+// Every access to a Run key opens it here, in the view asked for.
+TRegKey OpenRunKey(HKEY root, const std::string& subKey, REGSAM access, REGSAM view) {
+  return TRegKey(root, subKey, access | view);
+}
 
 // Buffers that hold the key's longest value name (characters, with room for
 // the zero) and data (bytes, with room for a wide zero).
@@ -94,8 +96,8 @@ bool Write(HKEY key, const TRunValue& value) {
 
 }  // namespace
 
-void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list) {
-  TRegKey key = OpenRunKey(root, subKey, KEY_QUERY_VALUE);
+void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list, REGSAM view) {
+  TRegKey key = OpenRunKey(root, subKey, KEY_QUERY_VALUE, view);
   if (!key) return;
   // The 9x family has only the ANSI registry.
   if (IsWinNT)
@@ -104,9 +106,9 @@ void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list) {
     ReadAnsiTexts(key.Handle(), list);
 }
 
-bool WriteKeyChanges(HKEY root, const std::string& subKey, const TKeyChanges& changes) {
+bool WriteKeyChanges(HKEY root, const std::string& subKey, const TKeyChanges& changes, REGSAM view) {
   if (changes.empty()) return true;
-  TRegKey key = OpenRunKey(root, subKey, KEY_SET_VALUE);
+  TRegKey key = OpenRunKey(root, subKey, KEY_SET_VALUE, view);
   bool allDone = true;
   for (const TRunValue& value : changes.removed) allDone = Delete(key.Handle(), value) && allDone;
   for (const TRunValue& value : changes.written) allDone = Write(key.Handle(), value) && allDone;

@@ -2,6 +2,7 @@
 // scope, adding, deleting, checking and sorting, with Wine's real shortcuts.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 #include <objbase.h>
 
@@ -12,6 +13,7 @@
 #include "app/MainForm.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
+#include "support/WindowsVersion.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
@@ -287,6 +289,38 @@ TEST_F(AutostartPageTest, AShortcutWhoseNameHasNoAnsiFormIsListedCheckedAndDelet
   EXPECT_TRUE(deleted);
   EXPECT_EQ(Rows(), std::vector<std::string>{"Anton.lnk"});
   ExpectShown(dialogs, {Info(kCheckNote), Question("Verknüpfung " + AnsiFromWide(name) + " wirklich entfernen?")});
+}
+
+// From Windows 8 on, Windows can switch a shortcut off (StartupFolder of the
+// user's or the machine's StartupApproved): the page says so, and the check
+// does not report a switched-off shortcut. Before Windows 8 none of it shows.
+TEST_F(AutostartPageTest, ShortcutsWindowsSwitchedOffShowTheirStatusAndAreNotChecked) {
+  TStartupApprovedValues approved;
+  Link(user.File("An.lnk"), program);
+  Link(common.File("Gemeinsam.lnk"), program);
+  WriteFileBytes(user.File("Aus.lnk"), "keine Verknüpfung");
+  WriteFileBytes(user.File("Kaputt.lnk"), "keine Verknüpfung");
+  approved.SwitchOff(HKEY_CURRENT_USER, "StartupFolder", "aus.LNK", LocalTime(2026, 12, 8, 10, 15));
+  approved.SwitchOn(HKEY_CURRENT_USER, "StartupFolder", "An.lnk");
+  approved.SwitchOff(HKEY_LOCAL_MACHINE, "StartupFolder", "Gemeinsam.lnk", LocalTime(2025, 3, 1, 7, 5));
+  approved.SwitchOff(HKEY_LOCAL_MACHINE, "StartupFolder", "Kaputt.lnk", LocalTime(2025, 3, 1, 7, 5));
+  Open();
+  std::vector<std::string> rows;
+  for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i) + "=" + View().SubItem(i));
+  const bool win8 = IsWin8OrLater();
+  EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(View().Handle())), win8 ? 2 : 1);
+  const std::vector<std::string> shown =
+      win8 ? std::vector<std::string>{"An.lnk=aktiv", "Aus.lnk=deaktiviert seit 08.12.2026 10:15", "Kaputt.lnk=aktiv"}
+           : std::vector<std::string>{"An.lnk=", "Aus.lnk=", "Kaputt.lnk="};
+  EXPECT_EQ(rows, shown);
+  Press(Page().AutostartCheckBtn);
+  std::vector<TShownMessage> expected = {Info(kCheckNote)};
+  if (!win8) expected.push_back(Error("Datei für Verknüpfung: \"Aus.lnk\" nicht gefunden!"));
+  expected.push_back(Error("Datei für Verknüpfung: \"Kaputt.lnk\" nicht gefunden!"));
+  ExpectShown(dialogs, expected);
+  if (!win8) return;
+  Press(Page().AutoStartAllUsersBtn);
+  EXPECT_EQ(View().SubItem(0), "deaktiviert seit 01.03.2025 07:05");
 }
 
 }  // namespace

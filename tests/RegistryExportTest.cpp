@@ -1,6 +1,7 @@
 // "Export" on the Registry page, and the file read back by Wine's regedit.
 #include <algorithm>
 
+#include "support/WindowsVersion.h"
 #include "tests/RegistryPageFixture.h"
 #include "tests/ScratchFolder.h"
 
@@ -112,6 +113,22 @@ TEST_F(RegistryExportTest, RegeditImportsTheExportBackToTheSameValues) {
     return list;
   };
   EXPECT_EQ(byName(StoredValues(HKEY_CURRENT_USER, scratch.SubKey())), byName(values));
+}
+
+TEST_F(RegistryExportTest, RegeditImportsTheExportOfThe32BitViewBackIntoThatView) {
+  if (!IsWin64()) return;  // only 64-bit Windows has the view and its button
+  const std::string subKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  StoreValue(HKEY_LOCAL_MACHINE, subKey, {"Alt32", "C:\\alt\\a.exe"}, KEY_WOW64_32KEY);
+  Open();
+  Press(Page().HKLMRun32Btn);
+  const std::string file = folder.File("run32.reg");
+  dialogs.ChooseFile(file);
+  Press(Page().RegExportBtn);
+  DeleteAllValues(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_32KEY);
+  ImportWithRegedit(file);
+  EXPECT_EQ(StoredValues(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_32KEY),
+            (std::vector<TStoredValue>{{"Alt32", "C:\\alt\\a.exe"}}));
+  EXPECT_TRUE(StoredValues(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_64KEY).empty());
 }
 
 }  // namespace

@@ -32,11 +32,11 @@ class RegistryPageTest : public testing::Test {
 
   void Store(const std::string& keyPath, const std::string& name, const std::string& data, DWORD type = REG_SZ) {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
-    StoreString(key.root, key.subKey, name, data, type);
+    StoreValue(key.root, key.subKey, {name, data, type}, key.view);
   }
   std::vector<TStoredValue> Stored(const std::string& keyPath) {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
-    return StoredValues(key.root, key.subKey);
+    return StoredValues(key.root, key.subKey, key.view);
   }
   void Open() { form = std::make_unique<TMainForm>(); }
   // The rows as shown: "name=value".

@@ -12,20 +12,28 @@ const std::vector<std::string> kRunKeyPaths = {
     RunKeyPath("HKEY_LOCAL_MACHINE", "Run"),         RunKeyPath("HKEY_CURRENT_USER", "Run"),
     RunKeyPath("HKEY_LOCAL_MACHINE", "RunServices"), RunKeyPath("HKEY_LOCAL_MACHINE", "RunOnce"),
     RunKeyPath("HKEY_CURRENT_USER", "RunOnce"),      RunKeyPath("HKEY_LOCAL_MACHINE", "RunServicesOnce"),
+    RunKey32Path("Run"),
+    RunKey32Path("RunOnce"),
+    RunKeyPath("HKEY_LOCAL_MACHINE", "Policies\\Explorer\\Run"),
+    RunKeyPath("HKEY_CURRENT_USER", "Policies\\Explorer\\Run"),
 };
 
 std::string RunKeyPath(const char* rootName, const char* keyName) {
   return std::string(rootName) + "\\" + kRunKeys + keyName;
 }
 
+std::string RunKey32Path(const char* keyName) {
+  return std::string("HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\") + keyName;
+}
+
 std::ostream& operator<<(std::ostream& out, const TStoredValue& value) {
   return out << "{\"" << value.name << "\", \"" << value.data << "\", type " << value.type << "}";
 }
 
-std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey) {
+std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey, REGSAM view) {
   std::vector<TStoredValue> values;
   HKEY key;
-  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) return values;
   std::vector<char> name(32768);
   std::vector<BYTE> data(1 << 20);
   for (DWORD index = 0;; ++index) {
@@ -40,9 +48,9 @@ std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey) {
   return values;
 }
 
-void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value) {
+void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value, REGSAM view) {
   HKEY key;
-  RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &key, nullptr);
   std::string bytes = value.data;
   if (value.type == REG_SZ || value.type == REG_EXPAND_SZ) bytes.push_back('\0');
   RegSetValueExA(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(bytes.data()),
@@ -61,10 +69,10 @@ void DeleteValue(HKEY root, const std::string& subKey, const std::string& name) 
   RegCloseKey(key);
 }
 
-void DeleteAllValues(HKEY root, const std::string& subKey) {
+void DeleteAllValues(HKEY root, const std::string& subKey, REGSAM view) {
   HKEY key;
-  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  for (const TWideValue& value : StoredWideValues(root, subKey)) RegDeleteValueW(key, value.name.c_str());
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE | view, &key) != ERROR_SUCCESS) return;
+  for (const TWideValue& value : StoredWideValues(root, subKey, view)) RegDeleteValueW(key, value.name.c_str());
   RegCloseKey(key);
 }
 
@@ -74,10 +82,10 @@ std::ostream& operator<<(std::ostream& out, const TWideValue& value) {
   return out << ", " << value.bytes.size() << " bytes, type " << value.type << "}";
 }
 
-std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey) {
+std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey, REGSAM view) {
   std::vector<TWideValue> values;
   HKEY key;
-  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) return values;
   std::vector<wchar_t> name(32768);
   std::vector<BYTE> data(1 << 20);
   for (DWORD index = 0;; ++index) {
@@ -113,9 +121,10 @@ void EmptyRunKeys() {
   for (const std::string& path : kRunKeyPaths) {
     TRunKeyPath key = ResolveRunKeyPath(path);
     HKEY handle;
-    RegCreateKeyExA(key.root, key.subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
+    RegCreateKeyExA(key.root, key.subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | key.view, nullptr, &handle,
+                    nullptr);
     RegCloseKey(handle);
-    DeleteAllValues(key.root, key.subKey);
+    DeleteAllValues(key.root, key.subKey, key.view);
   }
 }
 }  // namespace
@@ -151,3 +160,48 @@ TKeptValue::~TKeptValue() {
 void TKeptValue::Set(const std::string& data) { StoreString(root_, subKey_, name_, data); }
 
 void TKeptValue::Delete() { DeleteValue(root_, subKey_, name_); }
+
+namespace {
+std::string StartupApprovedKey(const std::string& list) {
+  return "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\" + list;
+}
+}  // namespace
+
+TStartupApprovedValues::~TStartupApprovedValues() {
+  for (const TPlace& place : stored_) {
+    HKEY key;
+    if (RegOpenKeyExA(place.root, place.subKey.c_str(), 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+      continue;
+    RegDeleteValueA(key, place.name.c_str());
+    RegCloseKey(key);
+  }
+}
+
+void TStartupApprovedValues::Store(HKEY root, const std::string& list, const TStoredValue& value) {
+  StoreValue(root, StartupApprovedKey(list), value, KEY_WOW64_64KEY);
+  stored_.push_back({root, StartupApprovedKey(list), value.name});
+}
+
+void TStartupApprovedValues::SwitchOff(HKEY root, const std::string& list, const std::string& name,
+                                       const SYSTEMTIME& localTime) {
+  FILETIME local, utc;
+  SystemTimeToFileTime(&localTime, &local);
+  LocalFileTimeToFileTime(&local, &utc);
+  std::string bytes("\x03\0\0\0", 4);
+  bytes.append(reinterpret_cast<const char*>(&utc), sizeof utc);  // little-endian, as Windows stores it
+  Store(root, list, {name, bytes, REG_BINARY});
+}
+
+void TStartupApprovedValues::SwitchOn(HKEY root, const std::string& list, const std::string& name) {
+  Store(root, list, {name, std::string("\x02") + std::string(11, '\0'), REG_BINARY});
+}
+
+SYSTEMTIME LocalTime(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
+  SYSTEMTIME time = {};
+  time.wYear = year;
+  time.wMonth = month;
+  time.wDay = day;
+  time.wHour = hour;
+  time.wMinute = minute;
+  return time;
+}

@@ -17,13 +17,14 @@ struct TStoredValue {
 std::ostream& operator<<(std::ostream& out, const TStoredValue& value);
 
 // Every value of a key, in enumeration order; names and data of any length.
-std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey);
-void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value);
+// view: 0, KEY_WOW64_32KEY or KEY_WOW64_64KEY.
+std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey, REGSAM view = 0);
+void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value, REGSAM view = 0);
 void StoreString(HKEY root, const std::string& subKey, const std::string& name, const std::string& data,
                  DWORD type = REG_SZ);
 void DeleteValue(HKEY root, const std::string& subKey, const std::string& name);
 // Deletes every value, also those whose names have no ANSI form.
-void DeleteAllValues(HKEY root, const std::string& subKey);
+void DeleteAllValues(HKEY root, const std::string& subKey, REGSAM view = 0);
 
 // A value as the wide functions see it: exact name, raw data bytes.
 struct TWideValue {
@@ -33,18 +34,22 @@ struct TWideValue {
   bool operator==(const TWideValue&) const = default;
 };
 std::ostream& operator<<(std::ostream& out, const TWideValue& value);
-std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey);
+std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey, REGSAM view = 0);
 void StoreWideValue(HKEY root, const std::string& subKey, const TWideValue& value);
 // The bytes of a wide text with its final zero.
 std::string WideTextBytes(const std::wstring& text);
 void StoreWideString(HKEY root, const std::string& subKey, const std::wstring& name, const std::wstring& data,
                      DWORD type = REG_SZ);
 
-// The six Run-type keys as the Registry page names them.
+// The Run-type keys as the Registry page names them: the six, the 32-bit
+// view of the machine's Run and RunOnce, the two policy Run keys.
 extern const std::vector<std::string> kRunKeyPaths;
 std::string RunKeyPath(const char* rootName, const char* keyName);
+// The machine's key of that name in the 32-bit view, as the 64-bit registry
+// editor names it.
+std::string RunKey32Path(const char* keyName);
 
-// Creates the six Run-type keys and empties them, before and after a test.
+// Creates the Run-type keys and empties them, before and after a test.
 class TRunKeysSandbox {
  public:
   TRunKeysSandbox();
@@ -61,6 +66,29 @@ class TScratchKey {
  private:
   std::string subKey_;
 };
+
+// Values under Explorer\StartupApproved\<list> ("Run", "Run32",
+// "StartupFolder") of HKCU or HKLM, as the task manager of Windows 8 and
+// later writes them, deleted again at the end.
+class TStartupApprovedValues {
+ public:
+  ~TStartupApprovedValues();
+  // 03 00 00 00 and the time as a FILETIME (UTC) of the local time given.
+  void SwitchOff(HKEY root, const std::string& list, const std::string& name, const SYSTEMTIME& localTime);
+  // 02 and eleven zero bytes.
+  void SwitchOn(HKEY root, const std::string& list, const std::string& name);
+  void Store(HKEY root, const std::string& list, const TStoredValue& value);
+
+ private:
+  struct TPlace {
+    HKEY root;
+    std::string subKey, name;
+  };
+  std::vector<TPlace> stored_;
+};
+
+// A local time of the day given, to the minute.
+SYSTEMTIME LocalTime(WORD year, WORD month, WORD day, WORD hour, WORD minute);
 
 // Keeps one value as it was: whatever a test does to it is undone at the end
 // (a value that did not exist is deleted again).

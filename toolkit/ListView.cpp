@@ -32,6 +32,7 @@ std::string TListView::ItemText(int index, int column) const {
 
 std::string TListView::Caption(int index) const { return ItemText(index, 0); }
 std::string TListView::SubItem(int index) const { return ItemText(index, 1); }
+std::string TListView::SubItem2(int index) const { return ItemText(index, 2); }
 
 LPARAM TListView::Data(int index) const {
   LVITEMA item = {};
@@ -46,7 +47,7 @@ TListRow TListView::Row(int index) const {
   item.mask = LVIF_PARAM | LVIF_IMAGE;
   item.iItem = index;
   SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return {Caption(index), SubItem(index), item.iImage, item.lParam};
+  return {Caption(index), SubItem(index), item.iImage, item.lParam, SubItem2(index)};
 }
 
 void TListView::Insert(int index, const TListRow& row) {
@@ -58,6 +59,7 @@ void TListView::Insert(int index, const TListRow& row) {
   item.lParam = row.data;
   index = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   SetSubItem(index, row.subItem);
+  if (!row.subItem2.empty()) SetSubItem2(index, row.subItem2);
 }
 
 void TListView::Add(const TListRow& row) {
@@ -78,10 +80,7 @@ void TListView::SetRows(std::vector<TListRow> rows) {
 }
 
 void TListView::SetCaption(int index, const std::string& caption) {
-  LVITEMA item = {};
-  item.iSubItem = 0;
-  item.pszText = const_cast<char*>(caption.c_str());
-  SendMessageA(Handle(), LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+  SetItemText(index, 0, caption);
   SortByCaption();
 }
 
@@ -92,12 +91,15 @@ void TListView::ShowWideCaption(int index, const std::wstring& caption) {
   SendMessageW(Handle(), LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
 }
 
-void TListView::SetSubItem(int index, const std::string& text) {
+void TListView::SetItemText(int index, int column, const std::string& text) {
   LVITEMA item = {};
-  item.iSubItem = 1;
+  item.iSubItem = column;
   item.pszText = const_cast<char*>(text.c_str());
   SendMessageA(Handle(), LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
 }
+
+void TListView::SetSubItem(int index, const std::string& text) { SetItemText(index, 1, text); }
+void TListView::SetSubItem2(int index, const std::string& text) { SetItemText(index, 2, text); }
 
 void TListView::SetData(int index, LPARAM data) {
   LVITEMA item = {};
@@ -140,6 +142,7 @@ void TListView::WriteAll(const std::vector<StoredRow>& rows) {
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     SetSubItem(i, row.subItem);
+    SetSubItem2(i, row.subItem2);
   }
 }
 

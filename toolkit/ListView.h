@@ -1,6 +1,6 @@
 #pragma once
-// A report-style list view with one sub-item per row, an image per row and a
-// value of the caller's own; it can keep itself sorted by caption.
+// A report-style list view with up to two sub-items per row, an image per row
+// and a value of the caller's own; it can keep itself sorted by caption.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -16,6 +16,7 @@ struct TListRow {
   std::string subItem;
   int image = 0;
   LPARAM data = 0;
+  std::string subItem2 = {};  // the third column's text, where the list has one
 };
 
 class TListView : public TControl {
@@ -35,6 +36,7 @@ class TListView : public TControl {
   TListRow Row(int index) const;
   std::string Caption(int index) const;
   std::string SubItem(int index) const;
+  std::string SubItem2(int index) const;
   LPARAM Data(int index) const;
 
   void Add(const TListRow& row);
@@ -43,6 +45,7 @@ class TListView : public TControl {
   // see its ANSI form; after a sort the caller shows it again.
   void ShowWideCaption(int index, const std::wstring& caption);
   void SetSubItem(int index, const std::string& text);
+  void SetSubItem2(int index, const std::string& text);
   void SetData(int index, LPARAM data);
   void Delete(int index);
   void Clear();
@@ -76,6 +79,7 @@ class TListView : public TControl {
     UINT state = 0;
   };
   std::string ItemText(int index, int column) const;
+  void SetItemText(int index, int column, const std::string& text);
   void SortByCaption();
   void Insert(int index, const TListRow& row);
   std::vector<StoredRow> ReadAll() const;

@@ -1,0 +1,33 @@
+#pragma once
+// The "Status" column of the Registry and Autostart pages (Windows 8 and
+// later): whether Windows starts an entry or has switched it off, and since
+// when.
+
+#include <optional>
+#include <string>
+
+#include "support/StartupApproved.h"
+
+namespace StartupStatus {
+inline constexpr char kColumn[] = "Status";
+inline constexpr int kColumnWidth = 170;
+}  // namespace StartupStatus
+
+// "aktiv", "deaktiviert", or with the time of switching off in local time,
+// "deaktiviert seit 08.12.2026 10:15".
+std::string StartupStatusText(const TStartupApproval& approval);
+
+// The column's text for an entry: empty where Windows has no switch for it.
+std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::string& entryName);
+// True only for an entry Windows has switched off.
+bool SwitchedOff(const std::optional<TStartupApprovals>& approvals, const std::string& entryName);
+
+// The switches that apply to the entries of the Run key shown under keyPath
+// (a path as the Registry page names it). None before Windows 8, and none
+// for keys Windows cannot switch entries of (RunOnce, RunServices and the
+// policy keys).
+std::optional<TStartupApprovals> RunKeyApprovals(const std::string& keyPath);
+
+// The switches that apply to the shortcuts of a start-up folder, the current
+// user's or all users'. None before Windows 8.
+std::optional<TStartupApprovals> StartupFolderApprovals(bool currentUser);

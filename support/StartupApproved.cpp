@@ -1,0 +1,66 @@
+#include "support/StartupApproved.h"
+
+#include <vector>
+
+#include "support/RegKey.h"
+#include "support/WindowsVersion.h"
+
+namespace {
+
+constexpr size_t kTimeOffset = 4;
+constexpr size_t kTimeSize = 8;
+
+std::string UpperName(std::string name) {
+  CharUpperBuffA(name.data(), static_cast<DWORD>(name.size()));
+  return name;
+}
+
+uint64_t LittleEndian(const std::string& bytes, size_t offset, size_t size) {
+  uint64_t value = 0;
+  for (size_t i = size; i-- > 0;) value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
+  return value;
+}
+
+}  // namespace
+
+TStartupApproval DecodeStartupApproval(const std::string& bytes) {
+  TStartupApproval approval;
+  approval.switchedOff = !bytes.empty() && (static_cast<unsigned char>(bytes[0]) & 1) != 0;
+  if (approval.switchedOff && bytes.size() >= kTimeOffset + kTimeSize)
+    approval.switchedOffAt = LittleEndian(bytes, kTimeOffset, kTimeSize);
+  return approval;
+}
+
+std::string StartupApprovedSubKey(TApprovalList list) {
+  const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\";
+  switch (list) {
+    case TApprovalList::Run32:
+      return key + "Run32";
+    case TApprovalList::StartupFolder:
+      return key + "StartupFolder";
+    case TApprovalList::Run:
+      break;
+  }
+  return key + "Run";
+}
+
+TStartupApprovals::TStartupApprovals(HKEY root, TApprovalList list) {
+  TRegKey key(root, StartupApprovedSubKey(list), KEY_QUERY_VALUE | NativeRegistryView());
+  if (!key) return;
+  std::vector<char> name(16384);
+  BYTE data[64];
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = static_cast<DWORD>(name.size()), dataSize = sizeof data, type = 0;
+    LONG result = RegEnumValueA(key.Handle(), index, name.data(), &nameSize, nullptr, &type, data, &dataSize);
+    if (result == ERROR_MORE_DATA) continue;  // not a value Windows writes
+    if (result != ERROR_SUCCESS) return;
+    if (type != REG_BINARY) continue;
+    byUpperName_[UpperName(std::string(name.data(), nameSize))] =
+        DecodeStartupApproval(std::string(reinterpret_cast<const char*>(data), dataSize));
+  }
+}
+
+TStartupApproval TStartupApprovals::Of(const std::string& entryName) const {
+  auto found = byUpperName_.find(UpperName(entryName));
+  return found == byUpperName_.end() ? TStartupApproval{} : found->second;
+}
