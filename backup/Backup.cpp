@@ -23,7 +23,6 @@ void DeletePending(const std::vector<std::string>& places) {
 }
 
 bool MoveIntoPlace(const std::string& place) {
-  ClearReadOnly(place);
   return MoveFileExA(Pending(place).c_str(), place.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
@@ -38,7 +37,9 @@ TBackupOutcome WriteBackup(HWND owner, const std::vector<TBackupPair>& pairs, co
   }
   bool placed = CopyFilesPaired(owner, sources, pendingCopies, BackupTexts::kBackupProgress) &&
                 WriteWholeFile(Pending(info), RestoreInformationText(pairs)) == TWriteResult::Written;
-  for (size_t i = 0; placed && i < copies.size(); ++i) placed = MoveIntoPlace(copies[i]);
+  // A read-only copy is replaced, as the shell's copy replaced it; a
+  // read-only Trivan.ini is refused, as creating it is.
+  for (size_t i = 0; placed && i < copies.size(); ++i) placed = ClearReadOnly(copies[i]) && MoveIntoPlace(copies[i]);
   if (!placed) {
     copies.push_back(info);
     DeletePending(copies);

@@ -48,7 +48,10 @@ TEST_F(RestartPageTest, AnAcceptedRequestClosesTheWindowAfterTheQuestionsAboutUn
   int saves = 0;
   for (TPageFlag flag : {TPageFlag::Registry, TPageFlag::Config}) {
     form.Unsaved.Flag(flag) = true;
-    form.Unsaved.SetSaveHandler(flag, [&] { ++saves; });
+    form.Unsaved.SetSaveHandler(flag, [&, flag] {
+      ++saves;
+      form.Unsaved.Flag(flag) = false;  // as a save that succeeds does
+    });
   }
   dialogs.Answer({TModalResult::Yes, TModalResult::No});
   Page().RestartBtnClick();
