@@ -21,6 +21,7 @@
 #include "registry/RegistryPage.h"
 #include "support/SheLink.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/FocusMemory.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/PageControl.h"
 
@@ -70,6 +71,9 @@ class TMainForm {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
   void CreateWindowFrame();
+  // Sizes the window for that client area and centres it on the screen.
+  void PlaceWindow(SIZE client);
+  void FitWindowToPages();
   void CreatePages();
   void FormCreate();
   void FormDestroy();
@@ -89,4 +93,5 @@ class TMainForm {
 
   HWND handle_ = nullptr;
   HFONT font_ = nullptr;
+  TFocusMemory focusMemory_;
 };
