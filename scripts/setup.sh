@@ -10,6 +10,7 @@ packages=(
   googletest
   wine64 wine
   xvfb xauth
+  fonts-wine imagemagick
 )
 
 missing=()
