@@ -307,7 +307,7 @@ class TScreenResolution {
 DWORD RunThisProgram(const std::string& filter) {
   char program[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, program, sizeof program);
-  std::string commandLine = "\"" + std::string(program) + "\" --gtest_filter=" + filter;
+  std::string commandLine = std::string("\"").append(program).append("\" --gtest_filter=").append(filter);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
