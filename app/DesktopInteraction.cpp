@@ -12,6 +12,7 @@
 #include "print/GdiListingCanvas.h"
 #include "support/Shutdown.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/ModalWindows.h"
 #include "toolkit/SystemFunction.h"
 
 namespace {
@@ -69,6 +70,7 @@ bool RunFileDialog(const TFileDialogSpec& request, std::string& fileName, bool s
   OPENFILENAMEA ofn = {};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = GetActiveWindow();
+  TModalWindows others(ofn.hwndOwner);
   ofn.lpstrFilter = filter.data();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = buffer;
@@ -86,8 +88,10 @@ bool RunFileDialog(const TFileDialogSpec& request, std::string& fileName, bool s
 TModalResult TDesktopInteraction::MessageDlg(const std::string& text, TMsgDlgType type,
                                              TMsgDlgButtons buttons) {
   UINT style = IconOf(type) | (buttons == TMsgDlgButtons::YesNo ? MB_YESNO : MB_OK) | MB_TASKMODAL;
+  HWND owner = GetActiveWindow();
+  TModalWindows others(owner);
   germanButtonsHook = SetWindowsHookExA(WH_CBT, RenameButtons, nullptr, GetCurrentThreadId());
-  int answer = MessageBoxA(GetActiveWindow(), text.c_str(), MsgDlgTitle(type), style);
+  int answer = MessageBoxA(owner, text.c_str(), MsgDlgTitle(type), style);
   if (germanButtonsHook) {
     UnhookWindowsHookEx(germanButtonsHook);
     germanButtonsHook = nullptr;
@@ -113,6 +117,7 @@ TPrintDialogResult TDesktopInteraction::PrintDialog(std::unique_ptr<TPrinter>& p
   PRINTDLGA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = GetActiveWindow();
+  TModalWindows others(dialog.hwndOwner);
   dialog.Flags = PD_RETURNDC | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE |
                  PD_NOSELECTION | PD_NOPAGENUMS;
   dialog.nCopies = 1;
@@ -148,6 +153,7 @@ std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {
   char displayName[MAX_PATH] = {};
   BROWSEINFOA browse = {};
   browse.hwndOwner = GetActiveWindow();
+  TModalWindows others(browse.hwndOwner);
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();
   browse.ulFlags = BIF_RETURNONLYFSDIRS;

@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/BackupCopy.h"
@@ -18,6 +19,8 @@ namespace {
 constexpr char kWindowClass[] = "TMainForm";
 constexpr int kClientWidth = 622;
 constexpr int kClientHeight = 413;
+constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | DS_MODALFRAME;
+constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 struct TPageTab {
   const char* caption;
@@ -87,14 +90,9 @@ TMainForm::~TMainForm() {
 
 void TMainForm::CreateWindowFrame() {
   RegisterWindowClass();
-  DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | DS_MODALFRAME;
-  DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  handle_ = CreateWindowExA(exStyle, kWindowClass, "Velmora", style, left, top, width, height, Application().Handle(),
+  handle_ = CreateWindowExA(kWindowExStyle, kWindowClass, "Velmora", kWindowStyle, 0, 0, 0, 0, Application().Handle(),
                             nullptr, Application().Instance(), nullptr);
+  PlaceWindow({kClientWidth, kClientHeight});
   SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
   Application().AddForm(handle_);
@@ -105,12 +103,42 @@ void TMainForm::CreateWindowFrame() {
   ReleaseDC(nullptr, screen);
 }
 
+void TMainForm::PlaceWindow(SIZE client) {
+  RECT frame = {0, 0, client.cx, client.cy};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  SetWindowPos(handle_, nullptr, std::max(0, left), std::max(0, top), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The pages are dialog templates, as large in pixels as the dialog font and
+// the screen resolution make them. With the standard metrics they fit into
+// the client area of 622 x 413 pixels; where they need more, the window
+// grows with them, so that no control is cut off. Every page has the Info
+// page's template size, so the window gets its size before it is shown.
+void TMainForm::FitWindowToPages() {
+  TPageControl& pages = *AutoStartPageControl;
+  SIZE client = {kClientWidth, kClientHeight};
+  // A wider control needs fewer rows of tabs: a second round settles that.
+  for (int round = 0; round < 3; ++round) {
+    pages.SetSize(client);
+    SIZE needed = pages.SizeForSheets();
+    SIZE next = {std::max<LONG>(kClientWidth, needed.cx), std::max<LONG>(kClientHeight, needed.cy)};
+    if (next.cx == client.cx && next.cy == client.cy) break;
+    client = next;
+  }
+  pages.SetSize(client);
+  PlaceWindow(client);
+}
+
 void TMainForm::CreateTabs() {
   AutoStartPageControl = std::make_unique<TPageControl>(handle_, IDC_PAGECONTROL, font_, PCImageList.Handle());
   for (const TPageTab& tab : kPageTabs) AutoStartPageControl->AddPage(tab.caption, tab.image);
   Info = std::make_unique<TInfoPage>(AutoStartPageControl->Handle());
   AutoStartPageControl->AttachSheet(kInfoPage, Info->Handle());
+  FitWindowToPages();
   AutoStartPageControl->SetActivePageIndex(kInfoPage);
+  Application().SetKeyPreview(handle_, [this](const MSG& msg) { return AutoStartPageControl->HandlePageKey(msg); });
 }
 
 void TMainForm::CreatePages() {
@@ -248,6 +276,9 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       AutoStartPageControl->Notify(*reinterpret_cast<NMHDR*>(lParam));
       return 0;
+    case WM_ACTIVATE:
+      if (focusMemory_.Activate(handle_, wParam)) return 0;
+      break;
     case WM_CLOSE: {
       bool canClose = true;
       FormCloseQuery(canClose);

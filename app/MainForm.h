@@ -22,6 +22,7 @@
 #include "registry/RegistryPage.h"
 #include "support/SheLink.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/FocusMemory.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/PageControl.h"
 
@@ -78,6 +79,9 @@ class TMainForm {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
   void CreateWindowFrame();
+  // Sizes the window for that client area and centres it on the screen.
+  void PlaceWindow(SIZE client);
+  void FitWindowToPages();
   // The page control with all thirteen tabs, and the Info page shown.
   void CreateTabs();
   // Every other page, each put under its tab.
@@ -100,4 +104,5 @@ class TMainForm {
 
   HWND handle_ = nullptr;
   HFONT font_ = nullptr;
+  TFocusMemory focusMemory_;
 };

@@ -15,6 +15,7 @@ build="${VELMORA_BUILD_DIR:-$root/build}"
 reps="${1:-7}"
 "$root/scripts/build.sh" >/dev/null
 
+source "$root/scripts/wine-loader.sh"
 export WINEPREFIX="$build/benchprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

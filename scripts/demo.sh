@@ -23,36 +23,14 @@ done
 "$root/scripts/build.sh"
 
 source "$root/scripts/wine-loader.sh"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.velmora-demo}"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C.UTF-8
-
-xvfb_pid=""
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-
+source "$root/scripts/view-prefix.sh"
+managed=Y
 if [ -z "${DISPLAY:-}" ]; then
-  display=":$((90 + RANDOM % 9))"
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY="$display"
-  sleep 1
-  echo "No display: Velmora runs on a virtual screen (Xvfb $DISPLAY)."
+  start_screen
+  managed=N
   echo "Look at it with: DISPLAY=$DISPLAY import -window root shot.png"
 fi
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Creating the Wine prefix $WINEPREFIX (takes a few seconds) ..."
-  wineboot -i >/dev/null 2>&1
-fi
-# One server for the whole run: a new server counts as a boot and would run
-# (and delete) the RunOnce samples before Velmora shows them.
-wineserver -p >/dev/null 2>&1 </dev/null &
-wineboot >/dev/null 2>&1 || true
+prepare_view_prefix "$managed"
 wine reg add 'HKCU\Software\Wine\AppDefaults\velmora.exe' /v Version /d "$version" /f >/dev/null 2>&1
 
 if [ "$seed" = yes ]; then

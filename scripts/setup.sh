@@ -12,6 +12,7 @@ packages=(
   wine64 wine
   xvfb xauth
   nsis zip unzip
+  fonts-wine imagemagick
 )
 
 missing=()

@@ -64,6 +64,10 @@ void TApplication::Dispatch(MSG& msg) {
   if (OnMessage) OnMessage(msg, handled);
   if (handled) return;
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root && msg.message == WM_KEYDOWN) {
+    auto preview = keyPreviews_.find(root);
+    if (preview != keyPreviews_.end() && preview->second(msg)) return;
+  }
   if (root && IsDialogMessageA(root, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
@@ -77,7 +81,14 @@ void TApplication::HelpCommand(UINT command, ULONG_PTR data) {
 
 void TApplication::AddForm(HWND form) { forms_.push_back(form); }
 
-void TApplication::RemoveForm(HWND form) { std::erase(forms_, form); }
+void TApplication::RemoveForm(HWND form) {
+  std::erase(forms_, form);
+  keyPreviews_.erase(form);
+}
+
+void TApplication::SetKeyPreview(HWND form, std::function<bool(const MSG&)> handler) {
+  keyPreviews_[form] = std::move(handler);
+}
 
 int TApplication::AddIdleHandler(std::function<void()> handler) {
   idleHandlers_[nextIdleTicket_] = std::move(handler);

@@ -44,6 +44,11 @@ class TApplication {
   void AddForm(HWND form);
   void RemoveForm(HWND form);
 
+  // Keys that a form sees before its controls and the dialog navigation do
+  // (Ctrl+Tab switching its pages); the handler returns true when it used
+  // the key. Ends with the form.
+  void SetKeyPreview(HWND form, std::function<bool(const MSG& msg)> handler);
+
   // Handlers run each time the message queue has become empty; adding one
   // gives the ticket that removes it.
   int AddIdleHandler(std::function<void()> handler);
@@ -63,6 +68,7 @@ class TApplication {
   HWND handle_ = nullptr;
   std::string title_;
   std::vector<HWND> forms_;
+  std::map<HWND, std::function<bool(const MSG&)>> keyPreviews_;
   std::map<int, std::function<void()>> idleHandlers_;
   int nextIdleTicket_ = 1;
 };

@@ -4,6 +4,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Control.h"
+#include "toolkit/ModalWindows.h"
 
 TDialog::TDialog(HWND parent, int templateId) {
   handle_ = CreateDialogParamA(Application().Instance(), MAKEINTRESOURCEA(templateId), parent, DialogProc,
@@ -45,15 +46,23 @@ void TDialog::SetToolTip(HWND tool, const std::string& text) {
 
 TModalResult TDialog::RunModalLoop() {
   HWND owner = GetWindow(handle_, GW_OWNER);
-  if (owner) EnableWindow(owner, FALSE);
   modalResult_ = TModalResult::None;
-  ShowWindow(handle_, SW_SHOW);
-  MSG msg;
-  while (modalResult_ == TModalResult::None && GetMessageA(&msg, nullptr, 0, 0) > 0)
-    Application().Dispatch(msg);
-  if (owner) EnableWindow(owner, TRUE);
-  ShowWindow(handle_, SW_HIDE);
-  if (owner) SetActiveWindow(owner);
+  {
+    TModalWindows others(handle_);
+    ShowWindow(handle_, SW_SHOW);
+    MSG msg;
+    while (modalResult_ == TModalResult::None) {
+      if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+        // A quit request ends the dialog and is left for the outer loop.
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        modalResult_ = TModalResult::Cancel;
+        break;
+      }
+      Application().Dispatch(msg);
+    }
+  }
+  if (handle_) ShowWindow(handle_, SW_HIDE);
+  if (owner && IsWindow(owner)) SetActiveWindow(owner);
   return modalResult_;
 }
 

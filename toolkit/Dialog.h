@@ -35,7 +35,9 @@ class TDialog {
   // Modal use: the result ends the modal loop; None while it runs.
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
-  // Shows the dialog with its owner disabled until a result is set.
+  // Shows the dialog with the program's other windows disabled until a
+  // result is set. A quit request ends it with Cancel and stays in the queue
+  // for the outer message loop.
   TModalResult RunModalLoop();
 
  protected:

@@ -160,13 +160,18 @@ void TListView::SortByCaption() {
   if (captionOrder_) Sort(captionOrder_);
 }
 
+bool TListView::FocusStaysInWindow() const {
+  HWND focus = GetFocus();
+  return focus && GetAncestor(focus, GA_ROOT) == GetAncestor(Handle(), GA_ROOT);
+}
+
 LRESULT TListView::Notify(NMHDR& header) {
   switch (header.code) {
     case LVN_ITEMCHANGED:
       if (quiet_ == 0 && OnChange) OnChange();
       return 0;
     case NM_KILLFOCUS:
-      if (OnExit) OnExit();
+      if (OnExit && FocusStaysInWindow()) OnExit();
       return 0;
     case NM_DBLCLK:
       if (OnDblClick) OnDblClick();

@@ -64,6 +64,8 @@ class TListView : public TControl {
   int Tag = 0;
 
   std::function<void()> OnChange;
+  // The focus went to another control of the same window; a message box or
+  // another program taking it leaves the list as it was.
   std::function<void()> OnExit;
   std::function<void()> OnDblClick;
   std::function<void(int column)> OnColumnClick;
@@ -80,6 +82,7 @@ class TListView : public TControl {
   };
   std::string ItemText(int index, int column) const;
   void SetItemText(int index, int column, const std::string& text);
+  bool FocusStaysInWindow() const;
   void SortByCaption();
   void Insert(int index, const TListRow& row);
   std::vector<StoredRow> ReadAll() const;

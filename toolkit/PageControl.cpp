@@ -1,5 +1,7 @@
 #include "toolkit/PageControl.h"
 
+#include <algorithm>
+
 TPageControl::TPageControl(HWND parent, int id, HFONT font, HIMAGELIST images) {
   RECT client;
   GetClientRect(parent, &client);
@@ -23,6 +25,23 @@ void TPageControl::AttachSheet(int index, HWND sheet) {
   sheets_[index] = sheet;
   PlaceSheet(sheet);
   ShowWindow(sheet, index == ActivePageIndex() ? SW_SHOW : SW_HIDE);
+}
+
+SIZE TPageControl::SizeForSheets() const {
+  RECT display = {0, 0, 0, 0};
+  for (HWND sheet : sheets_) {
+    if (!sheet) continue;
+    RECT place;
+    GetWindowRect(sheet, &place);
+    display.right = std::max(display.right, place.right - place.left);
+    display.bottom = std::max(display.bottom, place.bottom - place.top);
+  }
+  TabCtrl_AdjustRect(handle_, TRUE, &display);
+  return {display.right - display.left, display.bottom - display.top};
+}
+
+void TPageControl::SetSize(SIZE size) {
+  SetWindowPos(handle_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TPageControl::LayoutPages() {
@@ -60,6 +79,15 @@ int TPageControl::ActivePageIndex() const { return TabCtrl_GetCurSel(handle_); }
 void TPageControl::SetActivePageIndex(int index) {
   TabCtrl_SetCurSel(handle_, index);
   ShowActiveSheet();
+}
+
+bool TPageControl::HandlePageKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || GetKeyState(VK_CONTROL) >= 0 || !Enabled()) return false;
+  int step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+  SetActivePageIndex((ActivePageIndex() + step + PageCount()) % PageCount());
+  HWND first = GetNextDlgTabItem(sheets_[ActivePageIndex()], nullptr, FALSE);
+  SetFocus(first ? first : handle_);
+  return true;
 }
 
 void TPageControl::Notify(const NMHDR& header) {
