@@ -133,10 +133,11 @@ void TMainForm::FitWindowToPages() {
 
 void TMainForm::CreateTabs() {
   AutoStartPageControl = std::make_unique<TPageControl>(handle_, IDC_PAGECONTROL, font_, PCImageList.Handle());
-  for (const TPageTab& tab : kPageTabs) AutoStartPageControl->AddPage(tab.caption, tab.image);
   Info = std::make_unique<TInfoPage>(AutoStartPageControl->Handle());
-  AutoStartPageControl->AttachSheet(kInfoPage, Info->Handle());
-  FitWindowToPages();
+  for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i)
+    AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, i == kInfoPage ? Info->Handle() : nullptr);
+  FitWindowToPages();  // measures the Info page at the size its template gave it
+  AutoStartPageControl->LayoutPages();
   AutoStartPageControl->SetActivePageIndex(kInfoPage);
   Application().SetKeyPreview(handle_, [this](const MSG& msg) { return AutoStartPageControl->HandlePageKey(msg); });
 }
