@@ -22,7 +22,6 @@ done
 
 "$root/scripts/build.sh"
 
-source "$root/scripts/wine-loader.sh"
 source "$root/scripts/view-prefix.sh"
 managed=Y
 if [ -z "${DISPLAY:-}" ]; then

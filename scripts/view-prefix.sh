@@ -3,6 +3,7 @@
 # DISPLAY (a new Xvfb screen when there is none), keeps one Wine server for
 # the whole run and stops both on exit.
 
+source "$(dirname "${BASH_SOURCE[0]}")/wine-loader.sh"
 export WINEPREFIX="${WINEPREFIX:-$HOME/.velmora-demo}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
