@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "registry/RunKeyPath.h"
+#include "support/SwitchedOffEntries.h"
 
 namespace {
 constexpr char kRunKeys[] = "Software\\Microsoft\\Windows\\CurrentVersion\\";
@@ -71,6 +72,7 @@ void EmptyRunKeys() {
     RegCreateKeyExA(key.root, key.subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
     RegCloseKey(handle);
     DeleteAllValues(key.root, key.subKey);
+    RegDeleteTreeA(key.root, SwitchedOffKey(key.subKey).c_str());
   }
 }
 }  // namespace

@@ -27,7 +27,8 @@ void DeleteAllValues(HKEY root, const std::string& subKey);
 extern const std::vector<std::string> kRunKeyPaths;
 std::string RunKeyPath(const char* rootName, const char* keyName);
 
-// Creates the six Run-type keys and empties them, before and after a test.
+// Creates the six Run-type keys and empties them, switched-off entries
+// included, before and after a test.
 class TRunKeysSandbox {
  public:
   TRunKeysSandbox();
