@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "support/Tools.h"
 #include "toolkit/Application.h"
+#include "toolkit/Cursors.h"
 
 namespace {
 
@@ -68,10 +69,12 @@ void RegisterWindowClass() {
 
 }  // namespace
 
-TMainForm::TMainForm()
+TMainForm::TMainForm(const std::function<void(HWND)>& showFrame)
     : PCImageList({IDI_TAB_INFO, IDI_TAB_REGISTRY, IDI_TAB_AUTOSTART, IDI_TAB_INI, IDI_TAB_BATCH, IDI_TAB_SYS,
                    IDI_TAB_BACKUP, IDI_TAB_RESTART}) {
   CreateWindowFrame();
+  CreateTabs();
+  if (showFrame) showFrame(handle_);
   CreatePages();
   FormCreate();
 }
@@ -101,10 +104,16 @@ void TMainForm::CreateWindowFrame() {
   ReleaseDC(nullptr, screen);
 }
 
-void TMainForm::CreatePages() {
+void TMainForm::CreateTabs() {
   AutoStartPageControl = std::make_unique<TPageControl>(handle_, IDC_PAGECONTROL, font_, PCImageList.Handle());
+  for (const TPageTab& tab : kPageTabs) AutoStartPageControl->AddPage(tab.caption, tab.image);
+  Info = std::make_unique<TInfoPage>(AutoStartPageControl->Handle());
+  AutoStartPageControl->AttachSheet(kInfoPage, Info->Handle());
+  AutoStartPageControl->SetActivePageIndex(kInfoPage);
+}
+
+void TMainForm::CreatePages() {
   HWND pages = AutoStartPageControl->Handle();
-  Info = std::make_unique<TInfoPage>(pages);
   WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
                                            Unsaved.Flag(TPageFlag::Registry));
   Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->SaveRegBtnClick(); });
@@ -123,7 +132,6 @@ void TMainForm::CreatePages() {
   msdossys = std::make_unique<TMsdosPage>(pages, *AutoStartPageControl, Unsaved.Flag(TPageFlag::Msdos), makeBackupCopy);
   Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->msdosSaveBtnClick(); });
   HWND sheets[std::size(kPageTabs)] = {};
-  sheets[kInfoPage] = Info->Handle();
   sheets[kRegistryPage] = WinReg->Handle();
   sheets[kAutostartPage] = Startup->Handle();
   sheets[kWinIniPage] = WinIni->Handle();
@@ -138,8 +146,7 @@ void TMainForm::CreatePages() {
     sheets[entry.pageIndex] = page->Handle();
   }
   for (size_t i = 0; i < std::size(kPageTabs); ++i)
-    AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, sheets[i]);
-  AutoStartPageControl->LayoutPages();
+    if (sheets[i]) AutoStartPageControl->AttachSheet(static_cast<int>(i), sheets[i]);
   ConnectPrintButtons();
 }
 
@@ -158,6 +165,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::LoadAllPages() {
+  TWaitCursor working;  // a large file or key can take a while, and the loop waits
   Unsaved.ClearAll();  // so that no reload asks to discard changes
   WinReg->CurrentRegKey.clear();
   WinReg->HKLMRunBtn.SetDown(true);
@@ -224,9 +232,11 @@ void TMainForm::MakeBackupCopy(const std::string& fileName) {
 
 void TMainForm::FormCloseQuery(bool& /*canClose*/) { Unsaved.AskToSave(); }
 
-void TMainForm::Show() {
-  ShowWindow(handle_, SW_SHOW);
-  UpdateWindow(handle_);
+void TMainForm::Show() { ShowFrame(handle_); }
+
+void TMainForm::ShowFrame(HWND frame) {
+  ShowWindow(frame, SW_SHOW);
+  UpdateWindow(frame);
 }
 
 void TMainForm::Close() { SendMessageA(handle_, WM_CLOSE, 0, 0); }

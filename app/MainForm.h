@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,14 +30,19 @@ class TMainForm {
   // The command of "&Backups erstellen" in both system menus.
   static constexpr UINT kBackupsCommand = 9999;
 
-  // Makes the window, hidden, and runs the start-up sequence.
-  TMainForm();
+  // Makes the window, hidden, and runs the start-up sequence. showFrame, when
+  // given, is called with the window as soon as it has its tabs and the Info
+  // page, before the other pages are built and loaded: the program shows it
+  // there, so that no page's size holds back the window's appearance.
+  explicit TMainForm(const std::function<void(HWND)>& showFrame = nullptr);
   ~TMainForm();
   TMainForm(const TMainForm&) = delete;
   TMainForm& operator=(const TMainForm&) = delete;
 
   HWND Handle() const { return handle_; }
   void Show();
+  // Shows and paints a window at once: the program's showFrame.
+  static void ShowFrame(HWND frame);
   // What the close box does: the close question, then the window goes.
   void Close();
 
@@ -70,6 +76,9 @@ class TMainForm {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
   void CreateWindowFrame();
+  // The page control with all thirteen tabs, and the Info page shown.
+  void CreateTabs();
+  // Every other page, each put under its tab.
   void CreatePages();
   void FormCreate();
   void FormDestroy();

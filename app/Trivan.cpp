@@ -11,7 +11,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   THtmlHelp help;
   application.SetTitle("Velmora");
   application.HelpFile = "Trivan.hlp";
-  TMainForm mainForm;
+  TMainForm mainForm(TMainForm::ShowFrame);
   application.MainForm = mainForm.Handle();
   mainForm.Show();
   application.Run();

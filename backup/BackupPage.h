@@ -42,9 +42,9 @@ class TBackupPage : public TDialog {
  private:
   // Which of the ten rows are checked, in row order.
   std::vector<bool> CheckedRows() const;
-  // Copies the checked files back from the folder as info lists them; what
-  // cannot be replaced now is scheduled for the next start (restartNeeded).
-  // Returns why a scheduling failed, or "".
+  // Copies the checked files back from the folder as info lists them; a file
+  // in use is scheduled for the next start (restartNeeded). Returns why a
+  // scheduling failed, or "".
   std::string RestoreCheckedFiles(const std::string& folder, const std::string& info, bool& restartNeeded);
   void ShowRestorePanel(bool visible);
   void ShowRestoring(const std::string& fileName);

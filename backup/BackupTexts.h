@@ -34,6 +34,12 @@ inline std::string ForeignDestination(const std::string& key, const std::string&
   return "Das Ziel " + destination + " passt nicht zum Eintrag " + key +
          " in Trivan.ini. Diese Datei wird nicht wiederhergestellt!";
 }
+inline std::string MissingCopy(const std::string& copy) {
+  return "Die Sicherungskopie " + copy + " wurde nicht gefunden. Diese Datei wird nicht wiederhergestellt!";
+}
+inline std::string CopyFailed(const std::string& copy, const std::string& destination) {
+  return "Konnte " + copy + " nicht nach " + destination + " kopieren. Diese Datei wird nicht wiederhergestellt!";
+}
 inline constexpr char kRestoreProgress[] = "Stelle Dateien wieder her...";
 inline constexpr char kRestoreDoneRestartAdvised[] =
     "Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.";

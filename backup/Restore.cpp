@@ -1,14 +1,16 @@
-// "Wiederherstellung": each listed copy back to where it came from, one file
-// at a time; what cannot be replaced now is replaced at the next start, and
-// Windows is then restarted by force.
+// "Wiederherstellung": each listed copy back to its row's own file, one file
+// at a time; a file in use is replaced at the next start, and Windows is then
+// restarted by force.
 #include <windows.h>
 
 #include "backup/BackupPage.h"
 #include "backup/BackupSet.h"
 #include "backup/BackupTexts.h"
+#include "backup/RestoreChecks.h"
 #include "backup/RestoreInformation.h"
 #include "support/FileCopy.h"
 #include "support/MyTools.h"
+#include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "support/WininitFile.h"
 #include "toolkit/Interaction.h"
@@ -17,20 +19,27 @@ namespace {
 
 constexpr unsigned kForcedRestart = EWX_REBOOT | EWX_FORCE;
 
+struct TSelectedRow {
+  const TBackupRow* row;
+  std::string key;  // spelled as in the file
+};
+
 struct TRestorePair {
   std::string key, copy, destination;
 };
 
-bool SameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+bool SameName(const std::string& a, const std::string& b) {
+  return MyTools.UpperCaseGerman(a) == MyTools.UpperCaseGerman(b);
+}
 
-// The file's keys of the checked rows, spelled as in the file, in row order.
-std::vector<std::string> SelectedKeys(const std::vector<std::string>& keys, const std::vector<bool>& checked) {
-  std::vector<std::string> selected;
+// The checked rows that the file lists, in row order.
+std::vector<TSelectedRow> SelectedRows(const std::vector<std::string>& keys, const std::vector<bool>& checked) {
+  std::vector<TSelectedRow> selected;
   for (size_t row = 0; row < checked.size(); ++row) {
     if (!checked[row]) continue;
     for (const std::string& key : keys)
       if (SameName(key, kBackupSet[row].storedName)) {
-        selected.push_back(key);
+        selected.push_back({&kBackupSet[row], key});
         break;
       }
   }
@@ -38,20 +47,39 @@ std::vector<std::string> SelectedKeys(const std::vector<std::string>& keys, cons
 }
 
 // A restore-information file may come from anywhere: a destination must be
-// a file of the key's own name, or the copy could overwrite any file at all.
+// the row's own home file, or the copy could overwrite any file at all.
 std::vector<TRestorePair> RestorePairs(const std::string& info, const std::string& folder,
-                                       const std::vector<std::string>& selected) {
+                                       const std::vector<TSelectedRow>& selected) {
   std::vector<TRestorePair> pairs;
-  for (const std::string& key : selected) {
-    const std::string destination = IniValue(info, "BACKUP", key);
+  for (const TSelectedRow& selection : selected) {
+    const std::string destination = IniValue(info, "BACKUP", selection.key);
     if (destination.empty()) continue;
-    if (!SameName(ExtractFileName(destination), key)) {
-      ShowError(BackupTexts::ForeignDestination(key, destination));
+    const std::string home = HomePath(*selection.row, GetWinDir(), GetBootDir());
+    if (!IsHomeFile(destination, home)) {
+      ShowError(BackupTexts::ForeignDestination(selection.key, destination));
       continue;
     }
-    pairs.push_back({key, folder + "\\" + key, destination});
+    pairs.push_back({selection.key, folder + "\\" + selection.key, home});
   }
   return pairs;
+}
+
+// Copies one file back. Only a file in use is left for the next start
+// (restartNeeded), since that is the one thing a restart mends; every other
+// failure is the user's to hear about. Returns why the scheduling failed, or "".
+std::string RestoreFile(HWND owner, const TRestorePair& pair, bool& restartNeeded) {
+  if (!IsReachableFile(pair.copy)) {
+    ShowError(BackupTexts::MissingCopy(pair.copy));
+    return "";
+  }
+  if (CopyFilesPaired(owner, {pair.copy}, {pair.destination}, BackupTexts::kRestoreProgress)) return "";
+  if (!IsInUse(pair.destination)) {
+    ShowError(BackupTexts::CopyFailed(pair.copy, pair.destination));
+    return "";
+  }
+  std::string wininitError = ReplaceAtReboot(pair.copy, pair.destination);
+  if (wininitError.empty()) restartNeeded = true;
+  return wininitError;
 }
 
 }  // namespace
@@ -85,7 +113,7 @@ void TBackupPage::RestoreBtnClick() {
 std::string TBackupPage::RestoreCheckedFiles(const std::string& folder, const std::string& info, bool& restartNeeded) {
   TPageControlBusy busy(host_.pages);
   const std::vector<std::string> keys = IniKeys(info, "BACKUP");
-  const std::vector<std::string> selected = SelectedKeys(keys, CheckedRows());
+  const std::vector<TSelectedRow> selected = SelectedRows(keys, CheckedRows());
   if (keys.empty()) {
     ShowError(BackupTexts::NoRestoreInformation(info));
     return "";
@@ -99,11 +127,7 @@ std::string TBackupPage::RestoreCheckedFiles(const std::string& folder, const st
   std::string wininitError;
   for (const TRestorePair& pair : pairs) {
     ShowRestoring(pair.key);
-    if (CopyFilesPaired(GetAncestor(Handle(), GA_ROOT), {pair.copy}, {pair.destination},
-                        BackupTexts::kRestoreProgress))
-      continue;
-    restartNeeded = true;
-    wininitError = ReplaceAtReboot(pair.copy, pair.destination);
+    wininitError = RestoreFile(GetAncestor(Handle(), GA_ROOT), pair, restartNeeded);
     if (!wininitError.empty()) break;
   }
   if (wininitError.empty()) host_.reloadAllPages();

@@ -2,25 +2,15 @@
 
 #include <htmlhelp.h>
 
+#include "help/HelpTexts.h"
 #include "help/HtmlHelpLibrary.h"
-#include "support/RegIniFile.h"
 #include "support/Tools.h"
 #include "toolkit/Application.h"
+#include "toolkit/Interaction.h"
 
 namespace {
 
 THtmlHelp* current = nullptr;
-
-// Without these values HTML Help refuses to show help files from some places.
-void AllowHelpFromEveryZone() {
-  TTheRegIniFile settings;
-  settings.RegKey = HKEY_LOCAL_MACHINE;
-  settings.Area = "\\SOFTWARE\\Microsoft\\HTMLHelp\\1.x";
-  for (const char* section : {"HHRestrictions", "ItssRestrictions"}) {
-    settings.Section = section;
-    if (settings.ReadInteger("MaxAllowedZone", -1) == -1) settings.WriteInteger("MaxAllowedZone", 4);
-  }
-}
 
 HWND CallHtmlHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR data) {
   return HtmlHelpLibrary().HtmlHelpA(caller, file.empty() ? nullptr : file.c_str(), command, data);
@@ -31,7 +21,6 @@ HWND CallHtmlHelp(HWND caller, const std::string& file, UINT command, DWORD_PTR 
 THtmlHelp* THtmlHelp::Current() { return current; }
 
 THtmlHelp::THtmlHelp() {
-  AllowHelpFromEveryZone();
   previousHandler_ = Application().OnHelp;
   Application().OnHelp = [this](UINT command, ULONG_PTR data, bool& callHelp) {
     ApplicationHelp(command, data, callHelp);
@@ -59,10 +48,15 @@ void THtmlHelp::CloseHelpWindows() {
 }
 
 void THtmlHelp::ShowContents() {
-  if (!HtmlHelpLibrary().Loaded()) return;
+  if (!HtmlHelpLibrary().Loaded()) {
+    ShowError(HelpTexts::kNoLibrary);
+    return;
+  }
   CloseHelpWindows();
   helpUsed_ = true;
-  CallHtmlHelp(nullptr, helpFile_, HH_DISPLAY_TOC, 0);
+  if (CallHtmlHelp(nullptr, helpFile_, HH_DISPLAY_TOC, 0)) return;
+  // HTML Help says nothing itself when it refuses a file.
+  ShowError(FileExists(helpFile_) ? HelpTexts::FileRefused(helpFile_) : HelpTexts::FileMissing(helpFile_));
 }
 
 void THtmlHelp::ShowPopup(ULONG_PTR stringNumber) {
@@ -81,15 +75,17 @@ void THtmlHelp::ShowPopup(ULONG_PTR stringNumber) {
 void THtmlHelp::ApplicationHelp(UINT command, ULONG_PTR data, bool& callHelp) {
   helpUsed_ = true;
   callHelp = false;
+  // The contents are what the "Hilfe" button asks for: when they cannot be
+  // shown, the user hears why even without the library.
+  if (command == HELP_INDEX || command == HELP_FINDER) {
+    ShowContents();
+    return;
+  }
   if (!HtmlHelpLibrary().Loaded()) return;
   switch (command) {
     case HELP_CONTEXT:
     case HELP_KEY:  // the data is a keyword's address; no program of ours asks this
       CallHtmlHelp(nullptr, helpFile_, HH_HELP_CONTEXT, data);
-      break;
-    case HELP_INDEX:
-    case HELP_FINDER:
-      ShowContents();
       break;
     case HELP_CONTEXTPOPUP:
       ShowPopup(data);

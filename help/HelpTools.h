@@ -10,8 +10,9 @@
 
 class THtmlHelp {
  public:
-  // Sets the HTML Help security values where they are missing, installs the
-  // help handler and loads the HTML Help library.
+  // Installs the help handler and loads the HTML Help library. The machine's
+  // HTML Help security settings stay as they are: they guard every help file
+  // and every program, not only this one.
   THtmlHelp();
   // Closes the help windows, puts the previous handler back, frees the library.
   ~THtmlHelp();

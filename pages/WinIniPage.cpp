@@ -3,6 +3,10 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "pages/TextFilePage.h"
 #include "res/resource.h"
 #include "support/SystemLocations.h"
@@ -10,6 +14,43 @@
 #include "toolkit/Interaction.h"
 
 namespace {
+
+std::string KeptAsItIs(const std::string& key) {
+  return "Der Wert für \"" + key +
+         "\" enthält Zeichen, die hier nur als \"?\" angezeigt werden können. Er kann hier nicht bearbeitet werden "
+         "und bleibt unverändert.";
+}
+std::string NoShortName(const std::string& path) {
+  return "Die Datei " + path +
+         " hat keinen kurzen Dateinamen (8.3), und ihr Pfad enthält Leerzeichen. Weil Leerzeichen die Einträge "
+         "trennen, kann sie hier nicht eingetragen werden.";
+}
+
+// The name the blank-separated list can hold: the short (8.3) form where the
+// file has one; none where the name left holds a blank.
+std::optional<std::string> ListableName(const std::string& path) {
+  std::string name = path;
+  if (DWORD size = GetShortPathNameA(path.c_str(), nullptr, 0)) {
+    std::vector<char> shortName(size);
+    if (GetShortPathNameA(path.c_str(), shortName.data(), size) < size) name = shortName.data();
+  }
+  if (name.find(' ') != std::string::npos) return std::nullopt;
+  return name;
+}
+
+void AppendProgram(TEdit& field, const std::string& path) {
+  // The Explorer-style dialog returns long names whatever its options say.
+  const std::optional<std::string> name = ListableName(path);
+  if (!name) {
+    ShowError(NoShortName(path));
+    return;
+  }
+  const std::string text = field.Text().empty() ? *name : field.Text() + " " + *name;
+  if (text.size() > TWinIniPage::kMaxValueLength)
+    ShowError("Dieser Eintrag darf 255 Zeichen nicht überschreiten!");
+  else
+    field.SetText(text);
+}
 
 bool IsExistingFile(const std::string& name) {
   DWORD attributes = GetFileAttributesA(name.c_str());
@@ -95,16 +136,25 @@ void TWinIniPage::Load() {
   RunEdit.SetText("");
   LoadEdit.SetText("");
   OpenWinIni();
-  for (auto [key, field] : {std::pair{"run", &RunEdit}, std::pair{"load", &LoadEdit}}) {
+  for (auto [key, field] : Fields()) {
     std::string value = IniFile.ReadEntry(key, "");
     if (IniFile.ErrorCode == 0) field->SetText(value);
+    field->SetReadOnly(!IniFile.EntryHasAnsiForm(key));
   }
   WinIniChanged = false;
   UpdateCheckButton();
 }
 
-void TWinIniPage::WriteValue(const char* key, const std::string& value) {
-  if (!IniFile.WriteEntry(key, value) || IniFile.ErrorCode != 0)
+std::array<std::pair<const char*, TEdit*>, 2> TWinIniPage::Fields() {
+  return {std::pair{"run", &RunEdit}, std::pair{"load", &LoadEdit}};
+}
+
+void TWinIniPage::WriteValue(const char* key, const TEdit& field) {
+  if (field.ReadOnly()) {
+    ShowInfo(KeptAsItIs(key));
+    return;
+  }
+  if (!IniFile.WriteEntry(key, field.Text()) || IniFile.ErrorCode != 0)
     ShowError(std::string("Konnte Wert für \"") + key + "\" nicht in Win.ini schreiben!");
 }
 
@@ -117,8 +167,7 @@ void TWinIniPage::WinIniSaveBtnClick() {
     TPageControlBusy busy(pages_);
     makeBackupCopy_(WinIniPath());
     OpenWinIni();
-    WriteValue("run", RunEdit.Text());
-    WriteValue("load", LoadEdit.Text());
+    for (auto [key, field] : Fields()) WriteValue(key, *field);
     WinIniChanged = false;
     ShowInfo(TextFileTexts::kSaved);
   }
@@ -131,19 +180,18 @@ void TWinIniPage::WinIniCheckBtnClick() {
 }
 
 void TWinIniPage::WinIniAddBtnClick() {
-  HWND focused = GetFocus();
-  TEdit* field = focused == RunEdit.Handle() ? &RunEdit : focused == LoadEdit.Handle() ? &LoadEdit : nullptr;
-  if (!field) {
+  const auto fields = Fields();
+  auto focused = std::find_if(fields.begin(), fields.end(), [](auto& f) { return f.second->Handle() == GetFocus(); });
+  if (focused == fields.end()) {
     ShowError("Klicken Sie zuerst in das Feld 'Wert für \"Run\"' oder 'Wert für \"Load\"'!");
     return;
   }
-  std::string chosen;
-  if (Interaction().OpenFile(WinIniOpenDialog(), chosen)) {
-    const std::string text = field->Text().empty() ? chosen : field->Text() + " " + chosen;
-    if (text.size() > kMaxValueLength)
-      ShowError("Dieser Eintrag darf 255 Zeichen nicht überschreiten!");
-    else
-      field->SetText(text);
+  auto [key, field] = *focused;
+  if (field->ReadOnly()) {
+    ShowInfo(KeptAsItIs(key));
+    return;
   }
+  std::string chosen;
+  if (Interaction().OpenFile(WinIniOpenDialog(), chosen)) AppendProgram(*field, chosen);
   UpdateCheckButton();
 }

@@ -2,6 +2,7 @@
 // "Win.ini": the run= and load= entries of the [windows] section, each a
 // list of programs separated by blanks.
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -39,7 +40,10 @@ class TWinIniPage : public TDialog {
 
  private:
   void OpenWinIni();
-  void WriteValue(const char* key, const std::string& value);
+  // The keys of [windows] and their fields.
+  std::array<std::pair<const char*, TEdit*>, 2> Fields();
+  // A read-only field holds a value that cannot be edited here: it is left as it is.
+  void WriteValue(const char* key, const TEdit& field);
   // Check needs something to check: applied after refresh, save and add.
   void UpdateCheckButton();
 

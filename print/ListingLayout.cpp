@@ -1,6 +1,7 @@
 #include "print/ListingLayout.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -15,7 +16,7 @@ class TListingWriter {
     while (start < line.size()) {
       size_t control = line.find_first_of("\t\f\r\n", start);
       if (control == std::string::npos) control = line.size();
-      if (control > start) WriteText(line.substr(start, control - start));
+      if (control > start) WriteText(std::string_view(line).substr(start, control - start));
       if (control < line.size()) WriteControl(line[control]);
       start = control + 1;
     }
@@ -24,26 +25,46 @@ class TListingWriter {
 
  private:
   // Puts as much of the text on the line as fits; the rest goes below.
-  void WriteText(std::string text) {
+  void WriteText(std::string_view text) {
     while (!text.empty()) {
-      size_t length = text.size();
-      int width = canvas_.TextWidth(text);
-      while (length > 0 && x_ + width > canvas_.PageWidth()) width = canvas_.TextWidth(text.substr(0, --length));
+      size_t length = FittingLength(text);
       if (length == 0) {
         if (x_ > 0) {
           NewLine();
           continue;
         }
         length = 1;  // not even one character fits a line of its own: print it cut off
-        width = canvas_.TextWidth(text.substr(0, 1));
       }
-      const std::string part = text.substr(0, length);
+      const std::string part(text.substr(0, length));
       canvas_.DrawText(x_, y_, part);
       lineHeight_ = std::max(lineHeight_, canvas_.TextHeight(part) + 2);
-      x_ += width;
-      text.erase(0, length);
+      x_ += canvas_.TextWidth(part);
+      text.remove_prefix(length);
       if (!text.empty()) NewLine();
     }
+  }
+
+  // The longest start of text that fits between x and the page's edge. A
+  // longer start is never narrower, so doubling and then halving the length
+  // finds it while measuring no more than about twice what fits: a long
+  // line costs time in proportion to its length.
+  size_t FittingLength(std::string_view text) {
+    const int room = canvas_.PageWidth() - x_;
+    auto fits = [&](size_t length) { return canvas_.TextWidth(std::string(text.substr(0, length))) <= room; };
+    size_t fitting = 0, probe = 1;  // fitting fits; probe is the next length to try
+    while (fits(probe)) {
+      fitting = probe;
+      if (probe == text.size()) return fitting;
+      probe = std::min(2 * probe, text.size());
+    }
+    while (probe - fitting > 1) {
+      const size_t middle = fitting + (probe - fitting) / 2;
+      if (fits(middle))
+        fitting = middle;
+      else
+        probe = middle;
+    }
+    return fitting;
   }
 
   void WriteControl(char control) {

@@ -5,6 +5,8 @@
 #include "registry/RegAdd.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
+#include "registry/RunRowData.h"
+#include "support/KeyChanges.h"
 #include "support/Tools.h"
 #include "toolkit/Interaction.h"
 
@@ -28,9 +30,25 @@ bool TRegistryPage::RunEntryDialog(const std::string& caption, std::string& name
   return true;
 }
 
+bool TRegistryPage::EditableHere(int index) {
+  if (RunRowEditable(RegView.Data(index))) return true;
+  ShowError(RegistryTexts::NotEditableHere(RegView.Caption(index)));
+  return false;
+}
+
+bool TRegistryPage::NameFreeForEditing(const std::string& name) {
+  const std::wstring identity = ValueIdentity({name, ""});
+  for (const TRunValue& value : loaded_)
+    if (!value.ansiForm && ValueIdentity(value) == identity) {
+      ShowError(RegistryTexts::NameOfEntryNotEditableHere(name));
+      return false;
+    }
+  return true;
+}
+
 void TRegistryPage::AddRegBtnClick() {
   std::string name, value;
-  if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value)) return;
+  if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value) || !NameFreeForEditing(name)) return;
   RegChanged = true;
   RegView.Add({name, value, kRowImage, REG_SZ});
   UpdateListButtons();
@@ -38,9 +56,9 @@ void TRegistryPage::AddRegBtnClick() {
 
 void TRegistryPage::EditRegBtnClick() {
   int index = RegView.SelectedIndex();
-  if (index < 0) return;
+  if (index < 0 || !EditableHere(index)) return;
   std::string name = RegView.Caption(index), value = RegView.SubItem(index);
-  if (!RunEntryDialog(RegistryTexts::kEditCaption, name, value)) return;
+  if (!RunEntryDialog(RegistryTexts::kEditCaption, name, value) || !NameFreeForEditing(name)) return;
   RegChanged = true;
   RegView.SetSubItem(index, value);
   // The row keeps its type: an expandable string stays one.
@@ -58,7 +76,7 @@ bool TRegistryPage::ConfirmSpecialRemoval(const std::string& name) {
 
 void TRegistryPage::RemoveRegBtnClick() {
   int index = RegView.SelectedIndex();
-  if (index < 0) return;
+  if (index < 0 || !EditableHere(index)) return;
   const std::string name = RegView.Caption(index);
   if (!Confirm(RegistryTexts::RemoveQuestion(name)) || !ConfirmSpecialRemoval(name)) return;
   RegChanged = true;

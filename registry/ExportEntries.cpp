@@ -5,6 +5,7 @@
 #include "registry/RegExport.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
+#include "registry/RunRowData.h"
 #include "support/WholeFile.h"
 #include "toolkit/Interaction.h"
 
@@ -23,7 +24,7 @@ std::vector<TRegExportRow> ExportRows(const TListView& view) {
   std::vector<TRegExportRow> rows;
   for (int i = 0; i < view.Count(); ++i) {
     TListRow row = view.Row(i);
-    rows.push_back({row.caption, row.subItem, row.data == REG_EXPAND_SZ});
+    rows.push_back({row.caption, row.subItem, RunRowType(row.data) == REG_EXPAND_SZ});
   }
   return rows;
 }

@@ -5,6 +5,7 @@
 #include "registry/ListViewCompare.h"
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
+#include "registry/RunRowData.h"
 #include "res/resource.h"
 #include "support/RunKeyValues.h"
 #include "toolkit/Interaction.h"
@@ -89,10 +90,10 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   ClearRegView();
   TRunKeyPath key = ResolveRunKeyPath(keyPath);
   CurrentRegKey = keyPath;
-  TValueList values;
-  ReadKeyValues(key.root, key.subKey, values);
+  loaded_.clear();
+  ReadKeyValues(key.root, key.subKey, loaded_);
   std::vector<TListRow> rows;
-  for (const TRunValue& value : values) rows.push_back({value.name, value.data, kRowImage, value.type});
+  for (const TRunValue& value : loaded_) rows.push_back({value.name, value.data, kRowImage, RunRowData(value)});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }
@@ -107,19 +108,6 @@ void TRegistryPage::RegistryReadBtnClick(TSpeedButton& sender) {
 void TRegistryPage::RegRefreshBtnClick() {
   if (RegChanged && !Confirm(RegistryTexts::DiscardQuestion(CurrentRegKey))) return;
   LoadRegKey(CurrentRegKey);
-}
-
-void TRegistryPage::SaveRegBtnClick() {
-  TPageControlBusy busy(AutoStartPageControl);
-  TValueList values;
-  for (int i = 0; i < RegView.Count(); ++i) {
-    TListRow row = RegView.Row(i);
-    values.push_back({row.caption, row.subItem, static_cast<DWORD>(row.data)});
-  }
-  TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
-  WriteKeyValues(key.root, key.subKey, values);
-  ShowInfo(RegistryTexts::kSaved);
-  RegChanged = false;
 }
 
 void TRegistryPage::RegViewChange() {

@@ -9,6 +9,7 @@
 #include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
 #include "controls/MySpeedButton.h"
+#include "support/RunKeyValues.h"
 
 class TRegistryPage : public TDialog {
  public:
@@ -55,6 +56,19 @@ class TRegistryPage : public TDialog {
   // The extra question or note that removing one of the special entries gets.
   bool ConfirmSpecialRemoval(const std::string& name);
   void WriteExportFile(const std::string& fileName);
+  // False, with a message, for a row or a name of a value that holds
+  // characters the ANSI code page cannot carry.
+  bool EditableHere(int index);
+  bool NameFreeForEditing(const std::string& name);
+  // The rows that can be edited here, as values.
+  TValueList ListedValues() const;
+  // Keeps another program's changes to the key, unless the user lets the
+  // changes of the list overwrite them; tells the user what changed.
+  TKeyChanges SettleOtherChanges(const TKeyChanges& mine, const TKeyChanges& theirs, const TValueList& current);
+
+  // The key's values as last loaded or saved: a save writes only what the
+  // list changed against them.
+  TValueList loaded_;
 
   TPageControl& AutoStartPageControl;
 };

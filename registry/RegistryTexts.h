@@ -11,6 +11,34 @@ inline std::string SaveKeyQuestion(const std::string& keyPath) {
 inline std::string DiscardQuestion(const std::string& keyPath) { return "Änderungen für " + keyPath + " verwerfen?"; }
 inline constexpr char kSaved[] = "Speicherung abgeschlossen!";
 
+// A value another program added, changed or removed since the key was loaded.
+inline std::string ShownName(const std::string& name) { return name.empty() ? "(Standard)" : name; }
+inline std::string AddedElsewhere(const std::string& name) { return "hinzugefügt: " + ShownName(name) + "\r\n"; }
+inline std::string ChangedElsewhere(const std::string& name) { return "geändert: " + ShownName(name) + "\r\n"; }
+inline std::string RemovedElsewhere(const std::string& name) { return "entfernt: " + ShownName(name) + "\r\n"; }
+inline std::string KeyChangedElsewhere(const std::string& keyPath, const std::string& changeLines) {
+  return "Der Schlüssel " + keyPath + " wurde seit dem Laden von einem anderen Programm geändert:\r\n" + changeLines;
+}
+inline constexpr char kOtherChangesKept[] =
+    "\r\nDiese Änderungen bleiben erhalten. Die Liste zeigt nach dem Speichern den aktuellen Inhalt des Schlüssels.";
+inline std::string OverwriteQuestion(const std::string& names) {
+  return "\r\nIhre Änderungen an " + names +
+         " würden diese Änderungen überschreiben. Trotzdem überschreiben?\r\n(Nein: Diese Einträge bleiben, wie "
+         "das andere Programm sie hinterlassen hat; Ihre übrigen Änderungen werden gespeichert.)";
+}
+
+// Values whose name or data the ANSI code page cannot carry (NT family).
+inline std::string NotEditableHere(const std::string& name) {
+  return "Der Eintrag \"" + ShownName(name) +
+         "\" enthält Zeichen, die hier nur als \"?\" angezeigt werden können. Er kann hier weder geändert noch "
+         "entfernt werden; beim Speichern bleibt er unverändert.";
+}
+inline std::string NameOfEntryNotEditableHere(const std::string& name) {
+  return "Der Name \"" + ShownName(name) +
+         "\" gehört zu einem Eintrag mit Zeichen, die hier nicht bearbeitet werden können. Der Eintrag wurde nicht "
+         "übernommen.";
+}
+
 inline std::string RemoveQuestion(const std::string& name) { return name + " wirklich entfernen?"; }
 inline constexpr char kSystemTrayWarning[] =
     "Diese Anwendung sollten Sie nicht entfernen, sie wird benötigt um den Bereich neben der Uhr anzuzeigen. "

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "support/AnsiText.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "toolkit/Interaction.h"
@@ -11,6 +14,15 @@ namespace {
 constexpr char kMissingMarker[] = "INIERROR";
 constexpr DWORD kValueBuffer = 2048;
 
+// The whole value, however long: a result that fills the buffer may be cut.
+template <typename Char, typename Read>
+std::basic_string<Char> ReadWhole(Read read) {
+  std::vector<Char> value(kValueBuffer);
+  DWORD length;
+  while ((length = read(value.data(), static_cast<DWORD>(value.size()))) + 1 >= value.size())
+    value.resize(value.size() * 2);
+  return std::basic_string<Char>(value.data(), length);
+}
 
 // The program's folder in its short (8.3) form.
 std::string ProgramFolder() {
@@ -90,13 +102,23 @@ std::string TTheIniFile::ReadEntry(const std::string& key, const std::string& de
   ErrorCode = 0;
   if (!Usable()) return defaultValue;
   if (key.empty()) return "";
-  char value[kValueBuffer] = {};
-  GetPrivateProfileStringA(Section.c_str(), key.c_str(), kMissingMarker, value, kValueBuffer, fullPath_.c_str());
-  if (std::string(value) == kMissingMarker) {
+  const std::string value = ReadWhole<char>([&](char* buffer, DWORD size) {
+    return GetPrivateProfileStringA(Section.c_str(), key.c_str(), kMissingMarker, buffer, size, fullPath_.c_str());
+  });
+  if (value == kMissingMarker) {
     ErrorCode = kKeyMissing;
     return defaultValue;
   }
   return value;
+}
+
+bool TTheIniFile::EntryHasAnsiForm(const std::string& key) {
+  if (!IsWinNT || key.empty() || !accessible_) return true;
+  const std::wstring section = Widen(Section), name = Widen(key), path = Widen(fullPath_);
+  const std::wstring value = ReadWhole<wchar_t>([&](wchar_t* buffer, DWORD size) {
+    return GetPrivateProfileStringW(section.c_str(), name.c_str(), L"", buffer, size, path.c_str());
+  });
+  return ExactAnsiForm(value).has_value();
 }
 
 bool TTheIniFile::WriteEntry(const std::string& key, const std::string& value) {

@@ -35,6 +35,10 @@ class TTheIniFile {
   // object is not usable ("Bitte Dateiname angeben."). An empty key reads as
   // the empty text.
   std::string ReadEntry(const std::string& key, const std::string& defaultValue);
+  // False when the key's value holds characters that the ANSI code page
+  // cannot carry (read as "?"): only the NT family stores such values, and
+  // writing the value read would corrupt it.
+  bool EntryHasAnsiForm(const std::string& key);
   // False when the platform refused the write, or the object is not usable.
   bool WriteEntry(const std::string& key, const std::string& value);
 

@@ -13,18 +13,29 @@ struct TRunValue {
   std::string name;  // empty: the key's default value
   std::string data;
   DWORD type = REG_SZ;
+  // False on the NT family when the name or the data holds characters that
+  // the ANSI code page cannot carry: name and data then show "?" for them,
+  // the exact texts are kept beside, and the value is never deleted or
+  // written from here.
+  bool ansiForm = true;
+  std::wstring wideName{}, wideData{};
   bool operator==(const TRunValue&) const = default;
 };
 
 using TValueList = std::vector<TRunValue>;
 
-// Appends the key's text values in enumeration order. A missing or
-// unreadable key adds nothing. Names and data are read into buffers of 1023
-// characters; a value that does not fit ends the reading there.
+// What a save does to a key: the values to delete, then those to write.
+struct TKeyChanges {
+  TValueList removed;
+  TValueList written;
+  bool empty() const { return removed.empty() && written.empty(); }
+};
+
+// Appends the key's text values in enumeration order, whatever the length of
+// their names and data. A missing or unreadable key adds nothing.
 void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list);
 
-// Makes the key hold the list's entries: deletes the text values it holds
-// now, then writes every entry in list order (a later entry of the same name
-// wins). The key is never created. Each value that cannot be deleted or
-// written is reported in an error message; the others go on.
-void WriteKeyValues(HKEY root, const std::string& subKey, const TValueList& list);
+// Deletes and writes as the changes say. The key is never created. Each
+// value that cannot be deleted or written (a missing key included) is
+// reported in an error message and the others go on; true when none failed.
+bool WriteKeyChanges(HKEY root, const std::string& subKey, const TKeyChanges& changes);

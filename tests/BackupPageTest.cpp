@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/MainForm.h"
 #include "support/SystemLocations.h"
+#include "support/WininitFile.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
@@ -19,6 +22,34 @@ const std::string kHeader =
     "; Führen Sie keine Änderungen an dieser Datei durch!\r\n;\r\n"
     ";Auf KEINEN Fall die Schreibung der Dateinamen ändern, ansonsten erkennt der Velmora diese nicht mehr!\r\n"
     ";\r\n[BACKUP]\r\n";
+
+const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+const std::string kRestartWarning =
+    "Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. SICHERN Sie Ihre Daten in den "
+    "offenen Anwendungen, Windows wird neugestartet ohne den Anwendungen noch zu erlauben diesen Vorgang "
+    "abzubrechen!";
+
+bool HasValue(HKEY root, const std::string& subKey, const std::string& name) {
+  for (const TStoredValue& value : StoredValues(root, subKey))
+    if (value.name == name) return true;
+  return false;
+}
+
+// Opened without sharing, as Windows 9x holds its registry files: nobody
+// else can write the file while this lives.
+class TFileHeldOpen {
+ public:
+  explicit TFileHeldOpen(const std::string& path)
+      : file_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    EXPECT_NE(file_, INVALID_HANDLE_VALUE) << path;
+  }
+  ~TFileHeldOpen() { CloseHandle(file_); }
+  TFileHeldOpen(const TFileHeldOpen&) = delete;
+  TFileHeldOpen& operator=(const TFileHeldOpen&) = delete;
+
+ private:
+  HANDLE file_;
+};
 
 class BackupPageTest : public testing::Test {
  protected:
@@ -173,17 +204,111 @@ TEST_F(BackupPageTest, RestoreMatchesKeysWithoutCaseAndSkipsEmptyValues) {
   EXPECT_EQ(ReadFileBytes(boot.File("Config.sys")), "alt Config.sys");
 }
 
-TEST_F(BackupPageTest, RestoreRefusesADestinationThatIsNotTheRowsOwnFile) {
+TEST_F(BackupPageTest, RestoreRefusesEveryDestinationThatIsNotTheRowsOwnFile) {
+  TScratchFolder elsewhere{"anderer Ordner"};  // stands for the start-up folder
+  const std::string win = GetWinDir(), other = elsewhere.Path();
+  std::string slashed = other;
+  std::replace(slashed.begin(), slashed.end(), '\\', '/');
+  char shortOther[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameA(other.c_str(), shortOther, MAX_PATH), 0u);
+  ASSERT_NE(std::string(shortOther), other);
+  std::string longWay = boot.Path() + "\\";
+  while (longWay.size() < 700) longWay += "x\\..\\";
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"USER.DAT", other + "\\USER.DAT"},
+      {"SYSTEM.DAT", win + "\\.." + other.substr(2) + "\\SYSTEM.DAT"},
+      {"WIN.INI", slashed + "/WIN.INI"},
+      {"SYSTEM.INI", std::string(shortOther) + "\\SYSTEM.INI"},
+      {"CONTROL.INI", other + "\\CONTROL.INI."},
+      {"Autoexec.bat", boot.Path() + "\\..\\anderer Ordner\\Autoexec.bat"},
+      {"Config.sys", longWay + "Config.sys"},  // the row's own file, but too long a path to be given to Windows
+      {"MSDOS.SYS", boot.File("wichtig.dat")},
+      {"IO.SYS", "IO.SYS"},  // relative: where it lands depends on the current folder
+  };
+  std::string info = kHeader;
+  std::vector<TShownMessage> messages;
+  for (const auto& [key, destination] : refused) {
+    WriteFileBytes(target.File(key), "aus der Sicherung");
+    info += key + "=" + destination + "\r\n";
+    messages.push_back(Error("Das Ziel " + destination + " passt nicht zum Eintrag " + key +
+                             " in Trivan.ini. Diese Datei wird nicht wiederhergestellt!"));
+  }
+  WriteFileBytes(target.File("Trivan.ini"), info);
+  std::vector<std::string> homeFiles;
+  for (const char* name : {"USER.DAT", "SYSTEM.DAT", "WIN.INI", "SYSTEM.INI", "CONTROL.INI"})
+    homeFiles.push_back(ReadFileBytes(win + "\\" + name));
   Page().FolderEdit.SetText(target.Path());
-  WriteFileBytes(target.File("Config.sys"), "fremd");
-  const std::string victim = boot.File("wichtig.dat");
-  WriteFileBytes(victim, "bleibt");
-  WriteFileBytes(target.File("Trivan.ini"), kHeader + "Config.sys=" + victim + "\r\n");
+  CheckOnly({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  messages.push_back(Info("Wiederherstellung beendet! Der Rechner sollte neu gestartet werden."));
   Restore();
-  EXPECT_EQ(ReadFileBytes(victim), "bleibt");
-  ExpectShown(dialogs, {Error("Das Ziel " + victim + " passt nicht zum Eintrag Config.sys in Trivan.ini. Diese "
-                              "Datei wird nicht wiederhergestellt!"),
+  ExpectShown(dialogs, messages);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((other + "\\*.*").c_str(), &found);
+  int entries = 0;
+  if (search != INVALID_HANDLE_VALUE) {
+    do ++entries; while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  EXPECT_EQ(entries, 2) << "only . and ..";
+  for (const char* name : {"Autoexec.bat", "Config.sys", "MSDOS.SYS", "IO.SYS"})
+    EXPECT_EQ(ReadFileBytes(boot.File(name)), std::string("alt ") + name);
+  EXPECT_FALSE(FileExists(boot.File("wichtig.dat")));
+  int i = 0;
+  for (const char* name : {"USER.DAT", "SYSTEM.DAT", "WIN.INI", "SYSTEM.INI", "CONTROL.INI"})
+    EXPECT_EQ(ReadFileBytes(win + "\\" + name), homeFiles[i++]) << name;
+  EXPECT_TRUE(dialogs.shutdownRequests.empty());
+}
+
+TEST_F(BackupPageTest, RestoreAcceptsTheRowsOwnFileInEverySpellingOfIt) {
+  char shortBoot[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameA(boot.Path().c_str(), shortBoot, MAX_PATH), 0u);
+  ASSERT_NE(std::string(shortBoot), boot.Path());
+  std::string slashed = boot.Path();
+  std::replace(slashed.begin(), slashed.end(), '\\', '/');
+  std::string lower = boot.Path();
+  CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
+  const std::vector<std::pair<std::string, std::string>> spellings = {
+      {"Autoexec.bat", std::string(shortBoot) + "\\Autoexec.bat. "},
+      {"Config.sys", slashed + "//Config.sys"},
+      {"MSDOS.SYS", lower + "\\x\\.\\..\\msdos.sys"},
+      {"IO.SYS", boot.Path() + ".\\IO.SYS"},
+  };
+  std::string info = kHeader;
+  for (const auto& [key, destination] : spellings) {
+    WriteFileBytes(target.File(key), "aus der Sicherung " + key);
+    info += key + "=" + destination + "\r\n";
+  }
+  WriteFileBytes(target.File("Trivan.ini"), info);
+  Page().FolderEdit.SetText(target.Path());
+  CheckOnly({7, 8, 9, 10});
+  Restore();
+  ExpectShown(dialogs, {Info("Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.")});
+  for (const auto& [key, destination] : spellings)
+    EXPECT_EQ(ReadFileBytes(boot.File(key)), "aus der Sicherung " + key) << destination;
+}
+
+TEST_F(BackupPageTest, AMissingCopyOrOneThatCannotBeWrittenIsReportedAndNeverScheduled) {
+  TKeptValue pending(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
+  pending.Delete();
+  // A boot root that is a file: nothing can be written below it.
+  const std::string root = target.File("Datei statt Ordner");
+  WriteFileBytes(root, "");
+  TKeptValue bootDir(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", "BootDir");
+  bootDir.Set(root + "\\");
+  Page().FolderEdit.SetText(target.Path());
+  WriteFileBytes(target.File("IO.SYS"), "neu");
+  WriteFileBytes(target.File("Trivan.ini"),
+                 kHeader + "Config.sys=" + root + "\\Config.sys\r\nIO.SYS=" + root + "\\IO.SYS\r\n");
+  CheckOnly({8, 10});
+  Restore();
+  ExpectShown(dialogs, {Error("Die Sicherungskopie " + target.File("Config.sys") +
+                              " wurde nicht gefunden. Diese Datei wird nicht wiederhergestellt!"),
+                        Error("Konnte " + target.File("IO.SYS") + " nicht nach " + root +
+                              "\\IO.SYS kopieren. Diese Datei wird nicht wiederhergestellt!"),
                         Info("Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.")});
+  EXPECT_FALSE(FileExists(GetWinDir() + "\\WININIT.INI"));
+  EXPECT_FALSE(HasValue(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"));
+  EXPECT_TRUE(dialogs.shutdownRequests.empty());
 }
 
 TEST_F(BackupPageTest, RestoreRefusalsComeInTheOrderOfTheChecks) {
@@ -206,46 +331,47 @@ TEST_F(BackupPageTest, RestoreRefusalsComeInTheOrderOfTheChecks) {
                         Error("Es wurde nichts für die Wiederherstellung ausgewählt!")});
 }
 
-TEST_F(BackupPageTest, AFileThatCannotBeReplacedNowIsScheduledAndWindowsRestartedByForce) {
-  TKeptValue pending(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
-                     "PendingFileRenameOperations");
+TEST_F(BackupPageTest, AFileInUseIsScheduledAndWindowsRestartedByForce) {
+  TKeptValue pending(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations");
   const std::string wininit = GetWinDir() + "\\WININIT.INI";
   Page().FolderEdit.SetText(target.Path());
   WriteFileBytes(target.File("IO.SYS"), "neu");
-  // Recorded on a drive that this machine does not have: the copy fails.
-  WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=Q:\\IO.SYS\r\n");
+  WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=" + boot.File("IO.SYS") + "\r\n");
   CheckOnly({10});
   dialogs.shutdownAccepted = false;
-  Restore();
-  ExpectShown(dialogs, {Info("Wiederherstellung beendet!"),
-                        Info("Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. "
-                             "SICHERN Sie Ihre Daten in den offenen Anwendungen, Windows wird neugestartet ohne den "
-                             "Anwendungen noch zu erlauben diesen Vorgang abzubrechen!"),
+  {
+    TFileHeldOpen inUse(boot.File("IO.SYS"));
+    Restore();
+  }
+  EXPECT_EQ(ReadFileBytes(boot.File("IO.SYS")), "alt IO.SYS");
+  ExpectShown(dialogs, {Info("Wiederherstellung beendet!"), Info(kRestartWarning),
                         Error("Konnte Windows nicht neustarten! Tun Sie es unbedingt selbst!")});
   EXPECT_EQ(dialogs.shutdownRequests, (std::vector<unsigned>{6}));
   if (IsWinNT) {
     EXPECT_FALSE(FileExists(wininit));
   } else {
-    EXPECT_NE(ReadFileBytes(wininit).find("[rename]\r\n"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(wininit), "[rename]\r\n" + WininitName(boot.File("IO.SYS")) + "=" +
+                                          WininitName(target.File("IO.SYS")) + "\r\n");
     DeleteFileA(wininit.c_str());
   }
 }
 
-TEST_F(BackupPageTest, AWininitThatCannotBeWrittenStopsTheRestoreAndIsReportedBeforeTheRestart) {
+TEST_F(BackupPageTest, AWininitThatCannotBeWrittenStopsTheRestoreAndNothingRestarts) {
   if (IsWinNT) GTEST_SKIP() << "WININIT.INI serves the 9x family only";
   const std::string wininit = GetWinDir() + "\\WININIT.INI";
   CreateDirectoryA(wininit.c_str(), nullptr);
   Page().FolderEdit.SetText(target.Path());
   WriteFileBytes(target.File("IO.SYS"), "neu");
-  WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=Q:\\IO.SYS\r\n");
+  WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=" + boot.File("IO.SYS") + "\r\n");
   CheckOnly({10});
-  Restore();
+  {
+    TFileHeldOpen inUse(boot.File("IO.SYS"));
+    Restore();
+  }
   RemoveDirectoryA(wininit.c_str());
-  ExpectShown(dialogs, {Error("Datei " + wininit + " kann nicht geöffnet werden."),
-                        Info("Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. "
-                             "SICHERN Sie Ihre Daten in den offenen Anwendungen, Windows wird neugestartet ohne den "
-                             "Anwendungen noch zu erlauben diesen Vorgang abzubrechen!")});
-  EXPECT_EQ(dialogs.shutdownRequests, (std::vector<unsigned>{6}));
+  // Nothing was scheduled, so a restart would mend nothing.
+  ExpectShown(dialogs, {Error("Datei " + wininit + " kann nicht geöffnet werden.")});
+  EXPECT_TRUE(dialogs.shutdownRequests.empty());
   EXPECT_TRUE(form->AutoStartPageControl->Enabled());
 }
 

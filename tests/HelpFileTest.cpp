@@ -8,6 +8,7 @@
 #include "help/HelpTools.h"
 #include "help/HtmlHelpLibrary.h"
 #include "support/Tools.h"
+#include "tests/FakeInteraction.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -37,10 +38,14 @@ TEST_F(HelpFileTest, UnknownTopicsAndMissingFilesShowNothing) {
   EXPECT_EQ(Show(file + ".fehlt", 100), nullptr);
 }
 
-TEST_F(HelpFileTest, TheContentsOpenInAWindowOfTheirOwn) {
+TEST_F(HelpFileTest, TheContentsOpenInAWindowOfTheirOwnUnderTheDefaultSecuritySettings) {
+  TFakeInteraction dialogs;
+  for (const char* restrictions : {"HHRestrictions", "ItssRestrictions"})
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string("SOFTWARE\\Microsoft\\HTMLHelp\\1.x\\") + restrictions).c_str());
   help.SetHelpFile(file);
   Application().HelpCommand(HELP_FINDER, 0);
   EXPECT_TRUE(help.HelpUsed());
+  ExpectShown(dialogs, {});  // a refusal would have been explained
   EXPECT_NE(HtmlHelpLibrary().HtmlHelpA(nullptr, file.c_str(), HH_DISPLAY_TOC, 0), nullptr);
 }
 

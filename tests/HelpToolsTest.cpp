@@ -1,5 +1,6 @@
-// The help object: security values at start, the help handler's command
-// table, closing help windows, and the "Hilfe" button of the Info page.
+// The help object: the machine's security values left alone, the help
+// handler's command table, closing help windows, what the user hears when
+// help cannot be shown, and the "Hilfe" button of the Info page.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <htmlhelp.h>
@@ -30,35 +31,37 @@ void ForgetHelpSettings() {
 }
 
 std::vector<TStoredValue> Zones(const char* section) { return StoredValues(HKEY_LOCAL_MACHINE, Restrictions(section)); }
-std::vector<TStoredValue> Zone(DWORD value) { return {{"MaxAllowedZone", Dword(value), REG_DWORD}}; }
 
-TEST(HtmlHelpSecurity, MissingZoneValuesAreCreatedAsFour) {
-  ForgetHelpSettings();
-  THtmlHelp help;
-  EXPECT_EQ(Zones("HHRestrictions"), Zone(4));
-  EXPECT_EQ(Zones("ItssRestrictions"), Zone(4));
+bool KeyExists(const std::string& path) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
 }
 
-TEST(HtmlHelpSecurity, ExistingValuesStayUnlessTheyReadAsMinusOne) {
+// Those values guard every help file on the machine against help from the
+// Internet and restricted zones: a start-up tool must not loosen them.
+TEST(HtmlHelpSecurity, AStartLeavesMissingValuesMissing) {
   ForgetHelpSettings();
-  StoreValue(HKEY_LOCAL_MACHINE, Restrictions("HHRestrictions"), {"MaxAllowedZone", Dword(0), REG_DWORD});
-  StoreValue(HKEY_LOCAL_MACHINE, Restrictions("ItssRestrictions"), {"MaxAllowedZone", Dword(0xFFFFFFFF), REG_DWORD});
   { THtmlHelp help; }
-  EXPECT_EQ(Zones("HHRestrictions"), Zone(0));
-  EXPECT_EQ(Zones("ItssRestrictions"), Zone(4));
+  EXPECT_FALSE(KeyExists(Restrictions("HHRestrictions")));
+  EXPECT_FALSE(KeyExists(Restrictions("ItssRestrictions")));
 }
 
-TEST(HtmlHelpSecurity, AValueThatCannotBeReadAsAnIntegerIsReplacedSilently) {
-  TFakeInteraction dialogs;
+TEST(HtmlHelpSecurity, AStartLeavesExistingValuesAsTheyWere) {
   ForgetHelpSettings();
-  StoreString(HKEY_LOCAL_MACHINE, Restrictions("HHRestrictions"), "MaxAllowedZone", "viel zu lang");
+  StoreValue(HKEY_LOCAL_MACHINE, Restrictions("HHRestrictions"), {"MaxAllowedZone", Dword(0xFFFFFFFF), REG_DWORD});
+  StoreString(HKEY_LOCAL_MACHINE, Restrictions("ItssRestrictions"), "MaxAllowedZone", "viel zu lang");
+  const std::vector<TStoredValue> hh = Zones("HHRestrictions"), itss = Zones("ItssRestrictions");
   { THtmlHelp help; }
-  EXPECT_EQ(Zones("HHRestrictions"), Zone(4));
-  ExpectShown(dialogs, {});
+  EXPECT_EQ(Zones("HHRestrictions"), hh);
+  EXPECT_EQ(Zones("ItssRestrictions"), itss);
+  ForgetHelpSettings();
 }
 
 class HtmlHelpTest : public testing::Test {
  protected:
+  TFakeInteraction dialogs;
   THtmlHelp help;
   THtmlHelpRecorder recorder;
 
@@ -104,6 +107,31 @@ TEST_F(HtmlHelpTest, CommandTable) {
     EXPECT_EQ(recorder.Calls(), c.calls) << "command " << c.command;
     EXPECT_TRUE(help.HelpUsed()) << "command " << c.command;
   }
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(HtmlHelpTest, ContentsThatCannotBeShownAreExplained) {
+  const std::string existing = ProgramHelpFile();
+  const std::string refused =
+      "Die Hilfe kann nicht angezeigt werden: Die HTML-Hilfe von Windows öffnet die Hilfedatei " + existing +
+      " nicht. Meist sperren ihre Sicherheitseinstellungen Hilfedateien, die auf einem Netzlaufwerk oder im Internet "
+      "liegen. Starten Sie Velmora von einem lokalen Laufwerk, oder lassen Sie einen Administrator diesen Ordner "
+      "unter HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\HTMLHelp\\1.x\\ItssRestrictions im Wert UrlAllowList "
+      "freigeben.";
+  const std::string missing = std::string("Die Hilfe kann nicht angezeigt werden: Die Hilfedatei ") + kFile +
+                              " wurde nicht gefunden. Ein Administrator kann Velmora neu installieren, damit die "
+                              "Hilfedatei wieder neben dem Programm liegt.";
+  recorder.RefuseEverything();
+  Request(HELP_FINDER, 0);
+  help.SetHelpFile(existing);
+  Request(HELP_FINDER, 0);
+  {
+    THtmlHelpRecorder absent(false);
+    Request(HELP_FINDER, 0);
+  }
+  ExpectShown(dialogs, {Error(missing), Error(refused),
+                        Error("Die Hilfe kann nicht angezeigt werden: Die HTML-Hilfe von Windows (hhctrl.ocx) ist auf "
+                              "diesem Rechner nicht installiert. Ein Administrator kann sie nachinstallieren.")});
 }
 
 TEST_F(HtmlHelpTest, TextPopupUsesTheStoredPositionAndTheActiveWindow) {
@@ -150,7 +178,7 @@ TEST_F(HtmlHelpTest, SettingTheSameFileAgainKeepsTheHelpWindowsAndAnotherClosesT
   EXPECT_EQ(help.HelpFile(), "C:\\anders.chm");
 }
 
-TEST_F(HtmlHelpTest, WithoutTheLibraryEveryRequestIsHandledAndDoesNothing) {
+TEST_F(HtmlHelpTest, WithoutTheLibraryEveryRequestIsHandledAndOnlyTheContentsSayWhyTheyAreMissing) {
   THtmlHelpRecorder missing(false);
   for (UINT command : {HELP_CONTEXT, HELP_INDEX, HELP_CONTEXTPOPUP, HELP_FINDER, HELP_SETPOPUP_POS, HELP_KEY})
     EXPECT_FALSE(Request(command, 7)) << "command " << command;
@@ -158,6 +186,10 @@ TEST_F(HtmlHelpTest, WithoutTheLibraryEveryRequestIsHandledAndDoesNothing) {
   EXPECT_EQ(help.PopupPosition().x, 0);
   help.CloseHelpWindows();
   EXPECT_FALSE(help.HelpUsed());
+  const TShownMessage noLibrary = Error(
+      "Die Hilfe kann nicht angezeigt werden: Die HTML-Hilfe von Windows (hhctrl.ocx) ist auf diesem Rechner nicht "
+      "installiert. Ein Administrator kann sie nachinstallieren.");
+  ExpectShown(dialogs, {noLibrary, noLibrary});
 }
 
 TEST(HtmlHelpHandler, IsInstalledForItsLifeAndThenThePreviousOneIsBack) {
@@ -211,12 +243,13 @@ TEST_F(HelpButtonTest, EveryPressClosesTheOpenHelpWindowAndShowsTheContents) {
   ExpectShown(dialogs, {});
 }
 
-TEST_F(HelpButtonTest, WithoutTheLibraryTheButtonDoesNothing) {
+TEST_F(HelpButtonTest, WithoutTheLibraryTheButtonSaysWhy) {
   THtmlHelpRecorder missing(false);
   TMainForm form;
   EXPECT_EQ(help.HelpFile(), "");
   PressHelp(form);
-  ExpectShown(dialogs, {});
+  ExpectShown(dialogs, {Error("Die Hilfe kann nicht angezeigt werden: Die HTML-Hilfe von Windows (hhctrl.ocx) ist "
+                              "auf diesem Rechner nicht installiert. Ein Administrator kann sie nachinstallieren.")});
 }
 
 TEST_F(HelpButtonTest, F1OverAControlWithoutHelpContextAsksForNoHelp) {

@@ -9,6 +9,7 @@ namespace {
 std::vector<THtmlHelpCall> calls;
 TRecordedPopup popup;
 THtmlHelpLibrary saved;
+bool refusing = false;
 
 HWND WINAPI Record(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
   calls.push_back({caller, file ? file : "<none>", command, data});
@@ -19,7 +20,8 @@ HWND WINAPI Record(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
              record.pszText != nullptr};
     calls.back().data = 0;  // the record's address says nothing
   }
-  return nullptr;
+  // Any window stands for the help window.
+  return refusing ? nullptr : GetDesktopWindow();
 }
 
 }  // namespace
@@ -32,10 +34,13 @@ std::ostream& operator<<(std::ostream& out, const THtmlHelpCall& call) {
 THtmlHelpRecorder::THtmlHelpRecorder(bool available) {
   saved = HtmlHelpLibrary();
   HtmlHelpLibrary().HtmlHelpA = available ? Record : nullptr;
+  refusing = false;
   Clear();
 }
 
 THtmlHelpRecorder::~THtmlHelpRecorder() { HtmlHelpLibrary() = saved; }
+
+void THtmlHelpRecorder::RefuseEverything() { refusing = true; }
 
 const std::vector<THtmlHelpCall>& THtmlHelpRecorder::Calls() const { return calls; }
 const TRecordedPopup& THtmlHelpRecorder::LastPopup() const { return popup; }

@@ -38,6 +38,9 @@ class THtmlHelpRecorder {
   THtmlHelpRecorder(const THtmlHelpRecorder&) = delete;
   THtmlHelpRecorder& operator=(const THtmlHelpRecorder&) = delete;
 
+  // From now on HTML Help opens no window, as when it refuses a file.
+  void RefuseEverything();
+
   const std::vector<THtmlHelpCall>& Calls() const;
   const TRecordedPopup& LastPopup() const;
   void Clear();

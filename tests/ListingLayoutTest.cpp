@@ -21,13 +21,17 @@ class TRecordingCanvas : public TListingCanvas {
   int PageHeight() override { return 100; }
   int CharHeight() override { return 12; }
   int AverageCharWidth() override { return 10; }
-  int TextWidth(const std::string& text) override { return 10 * static_cast<int>(text.size()); }
+  int TextWidth(const std::string& text) override {
+    measuredCharacters += text.size();
+    return 10 * static_cast<int>(text.size());
+  }
   int TextHeight(const std::string&) override { return 12; }
   void DrawText(int x, int y, const std::string& text) override { drawn.push_back({page, x, y, text}); }
   void NewPage() override { ++page; }
 
   int page = 1;
   std::vector<TDrawn> drawn;
+  size_t measuredCharacters = 0;
 };
 
 std::vector<TDrawn> LayOut(const std::vector<std::string>& lines, int* pages = nullptr) {
@@ -44,6 +48,16 @@ TEST(ListingLayout, LinesGoDownByTheirTextHeightPlusTwoAndEmptyLinesByTheCharact
 TEST(ListingLayout, ALineWiderThanThePageContinuesBelow) {
   EXPECT_EQ(LayOut({"abcdefghijklmno", "z"}),
             (std::vector<TDrawn>{{1, 0, 0, "abcdefghij"}, {1, 0, 14, "klmno"}, {1, 0, 28, "z"}}));
+}
+
+TEST(ListingLayout, ALongLineIsCutMeasuringTextInProportionToItsLength) {
+  TRecordingCanvas canvas;
+  LayOutListing(canvas, {std::string(2000, 'x')});
+  ASSERT_EQ(canvas.drawn.size(), 200u);
+  EXPECT_EQ(canvas.drawn.back().text, std::string(10, 'x'));
+  // Re-measuring the whole rest of the line for each character dropped
+  // would measure about a hundred million characters here.
+  EXPECT_LE(canvas.measuredCharacters, 16u * 2000);
 }
 
 TEST(ListingLayout, TabsGoToStopsOfEightAverageWidthsAndPastThePageToTheNextLine) {

@@ -2,6 +2,7 @@
 // and the questions asked on closing.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -54,6 +55,27 @@ TEST_F(MainFormTest, HasThirteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) 
   EXPECT_TRUE(IsWindowVisible(form.Info->Handle()) || !IsWindowVisible(form.Handle()));
   EXPECT_TRUE(GetWindowLongA(form.Info->Handle(), GWL_STYLE) & WS_VISIBLE);
   EXPECT_FALSE(GetWindowLongA(form.WinReg->Handle(), GWL_STYLE) & WS_VISIBLE);
+}
+
+// The program shows the window as soon as its tabs and the Info page exist:
+// no other page is built yet, so no file or key can hold the window back.
+TEST(MainFormStartTest, ShowsTheTabsAndTheInfoPageBeforeAnyOtherPageIsBuilt) {
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  int tabs = 0, sheets = 0;
+  bool infoShown = false;
+  TMainForm form([&](HWND frame) {
+    HWND pageControl = FindWindowExA(frame, nullptr, WC_TABCONTROLA, nullptr);
+    tabs = TabCtrl_GetItemCount(pageControl);
+    for (HWND sheet = GetWindow(pageControl, GW_CHILD); sheet; sheet = GetWindow(sheet, GW_HWNDNEXT)) {
+      ++sheets;
+      infoShown = GetWindowLongA(sheet, GWL_STYLE) & WS_VISIBLE;
+    }
+  });
+  EXPECT_EQ(tabs, 13);
+  EXPECT_EQ(sheets, 1);
+  EXPECT_TRUE(infoShown);
+  EXPECT_EQ(form.AutoStartPageControl->ActivePageIndex(), 0);
 }
 
 TEST_F(MainFormTest, WindowHasItsCaptionClientSizeAndInfoPageTexts) {

@@ -80,5 +80,19 @@ class RegistryPageTest : public testing::Test {
     View().Add({name, value, TRegistryPage::kRowImage, REG_SZ});
     Page().RegChanged = true;
   }
+  // Sets the value of the row of that name, adds a row when there is none,
+  // and removes the row when the value is empty.
+  void SetUnsavedRow(const std::string& name, const std::string& value) {
+    for (int i = 0; i < View().Count(); ++i)
+      if (View().Caption(i) == name) {
+        if (value.empty())
+          View().Delete(i);
+        else
+          View().SetSubItem(i, value);
+        Page().RegChanged = true;
+        return;
+      }
+    AddUnsavedRow(name, value);
+  }
 };
 

@@ -55,13 +55,58 @@ void StoreString(HKEY root, const std::string& subKey, const std::string& name, 
   StoreValue(root, subKey, {name, data, type});
 }
 
+void DeleteValue(HKEY root, const std::string& subKey, const std::string& name) {
+  HKEY key;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueA(key, name.c_str());
+  RegCloseKey(key);
+}
+
 void DeleteAllValues(HKEY root, const std::string& subKey) {
-  for (const TStoredValue& value : StoredValues(root, subKey)) {
-    HKEY key;
-    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-    RegDeleteValueA(key, value.name.c_str());
-    RegCloseKey(key);
+  HKEY key;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  for (const TWideValue& value : StoredWideValues(root, subKey)) RegDeleteValueW(key, value.name.c_str());
+  RegCloseKey(key);
+}
+
+std::ostream& operator<<(std::ostream& out, const TWideValue& value) {
+  out << "{name";
+  for (wchar_t c : value.name) out << ' ' << static_cast<unsigned>(c);
+  return out << ", " << value.bytes.size() << " bytes, type " << value.type << "}";
+}
+
+std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey) {
+  std::vector<TWideValue> values;
+  HKEY key;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+  std::vector<wchar_t> name(32768);
+  std::vector<BYTE> data(1 << 20);
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = static_cast<DWORD>(name.size()), dataSize = static_cast<DWORD>(data.size()), type = 0;
+    if (RegEnumValueW(key, index, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize) != ERROR_SUCCESS)
+      break;
+    values.push_back({std::wstring(name.data(), nameSize), std::string(reinterpret_cast<char*>(data.data()), dataSize),
+                      type});
   }
+  RegCloseKey(key);
+  return values;
+}
+
+void StoreWideValue(HKEY root, const std::string& subKey, const TWideValue& value) {
+  HKEY key;
+  RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegSetValueExW(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
+                 static_cast<DWORD>(value.bytes.size()));
+  RegCloseKey(key);
+}
+
+std::string WideTextBytes(const std::wstring& text) {
+  return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t));
+}
+
+void StoreWideString(HKEY root, const std::string& subKey, const std::wstring& name, const std::wstring& data,
+                     DWORD type) {
+  StoreWideValue(root, subKey, {name, WideTextBytes(data), type});
 }
 
 namespace {
@@ -107,9 +152,4 @@ TKeptValue::~TKeptValue() {
 
 void TKeptValue::Set(const std::string& data) { StoreString(root_, subKey_, name_, data); }
 
-void TKeptValue::Delete() {
-  HKEY key;
-  if (RegOpenKeyExA(root_, subKey_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  RegDeleteValueA(key, name_.c_str());
-  RegCloseKey(key);
-}
+void TKeptValue::Delete() { DeleteValue(root_, subKey_, name_); }

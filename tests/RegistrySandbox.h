@@ -21,7 +21,24 @@ std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey);
 void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value);
 void StoreString(HKEY root, const std::string& subKey, const std::string& name, const std::string& data,
                  DWORD type = REG_SZ);
+void DeleteValue(HKEY root, const std::string& subKey, const std::string& name);
+// Deletes every value, also those whose names have no ANSI form.
 void DeleteAllValues(HKEY root, const std::string& subKey);
+
+// A value as the wide functions see it: exact name, raw data bytes.
+struct TWideValue {
+  std::wstring name;
+  std::string bytes;
+  DWORD type = REG_SZ;
+  bool operator==(const TWideValue&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const TWideValue& value);
+std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey);
+void StoreWideValue(HKEY root, const std::string& subKey, const TWideValue& value);
+// The bytes of a wide text with its final zero.
+std::string WideTextBytes(const std::wstring& text);
+void StoreWideString(HKEY root, const std::string& subKey, const std::wstring& name, const std::wstring& data,
+                     DWORD type = REG_SZ);
 
 // The six Run-type keys as the Registry page names them.
 extern const std::vector<std::string> kRunKeyPaths;

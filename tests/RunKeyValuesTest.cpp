@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
+#include "support/KeyChanges.h"
 #include "support/RunKeyValues.h"
+#include "support/Tools.h"
+#include "support/AnsiText.h"
 #include "tests/FakeInteraction.h"
 #include "tests/RegistrySandbox.h"
 
@@ -25,7 +28,8 @@ class RunKeyValuesTest : public testing::Test {
     ReadKeyValues(HKEY_CURRENT_USER, key, list);
     return list;
   }
-  void Write(const TValueList& list) { WriteKeyValues(HKEY_CURRENT_USER, key, list); }
+  // Makes the key hold the list, as a save of an unchanged key does.
+  bool Write(const TValueList& list) { return WriteKeyChanges(HKEY_CURRENT_USER, key, ChangesBetween(Read(), list)); }
   std::vector<TStoredValue> Stored() { return StoredValues(HKEY_CURRENT_USER, key); }
   static std::vector<TStoredValue> Sorted(std::vector<TStoredValue> values) {
     std::sort(values.begin(), values.end(), [](auto& a, auto& b) { return a.name < b.name; });
@@ -57,15 +61,15 @@ TEST_F(RunKeyValuesTest, ReadsNamesDataAndTypesInEnumerationOrderAppendingToTheL
   EXPECT_NE(std::find(list.begin(), list.end(), TRunValue{"", "C:\\standard.exe", REG_SZ}), list.end());
 }
 
-TEST_F(RunKeyValuesTest, AMissingKeyReadsAsNothingAndWritingToItCreatesNothing) {
+TEST_F(RunKeyValuesTest, AMissingKeyReadsAsNothingAndWritingToItCreatesNothingAndSaysSo) {
   const std::string missing = key + "\\Fehlt";
   TValueList list;
   ReadKeyValues(HKEY_CURRENT_USER, missing, list);
   EXPECT_TRUE(list.empty());
-  WriteKeyValues(HKEY_CURRENT_USER, missing, {{"A", "a.exe", REG_SZ}});
+  EXPECT_FALSE(WriteKeyChanges(HKEY_CURRENT_USER, missing, {{}, {{"A", "a.exe", REG_SZ}}}));
   HKEY opened;
   EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, missing.c_str(), 0, KEY_READ, &opened), ERROR_SUCCESS);
-  ExpectShown(dialogs, {});
+  ExpectShown(dialogs, {Error("Konnte Wert A nicht in Registrierung schreiben!")});
 }
 
 TEST_F(RunKeyValuesTest, WritingReplacesAllTextValuesInListOrderAndTheLaterNameWins) {
@@ -113,53 +117,63 @@ TEST_F(RunKeyValuesTest, ANameWithATabSurvivesReadingAndWriting) {
   EXPECT_EQ(Stored(), (std::vector<TStoredValue>{{"Name\tmit Tab", "ziel.exe\t/x", REG_SZ}}));
 }
 
-TEST_F(RunKeyValuesTest, AValueTooLongForTheBuffersEndsTheReadingAndAWriteLeavesItAndTheRest) {
-  const std::string longName(1023, 'n'), longData(1023, 'x');  // 1024 with their zero
-  for (const char* name : {"A", "B", "C", "D", "E"}) StoreString(HKEY_CURRENT_USER, key, name, "kurz.exe");
-  StoreString(HKEY_CURRENT_USER, key, "C", longData);
-  StoreString(HKEY_CURRENT_USER, key, longName, "lang.exe");
-  // What comes before the first value too long, in the key's own order.
-  std::vector<TStoredValue> stored = Stored();
+TEST_F(RunKeyValuesTest, EveryTextValueIsReadWhateverTheLengthOfItsNameOrDataAndAWriteLeavesItAlone) {
+  const struct {
+    size_t name, data;
+  } lengths[] = {{1022, 1022}, {1023, 5}, {5, 1023}, {16383, 5}, {7, 300000}};
+  for (size_t i = 0; i < std::size(lengths); ++i)
+    StoreString(HKEY_CURRENT_USER, key, std::string(lengths[i].name, char('a' + i)), std::string(lengths[i].data, 'x'));
+  StoreString(HKEY_CURRENT_USER, key, "Kurz", "kurz.exe");
+  const std::vector<TStoredValue> stored = Stored();
   TValueList expected;
-  std::vector<std::string> untouched;
-  for (const TStoredValue& value : stored) {
-    if (value.name.size() < 1023 && value.data.size() < 1023 && untouched.empty())
-      expected.push_back({value.name, value.data, value.type});
-    else
-      untouched.push_back(value.name);
-  }
-  ASSERT_GE(untouched.size(), 2u);
+  for (const TStoredValue& value : stored) expected.push_back({value.name, value.data, value.type});
+  ASSERT_EQ(expected.size(), std::size(lengths) + 1);
   EXPECT_EQ(Read(), expected);
 
-  Write({{"Neu", "n.exe", REG_SZ}});
-  std::vector<std::string> left;
-  for (const TStoredValue& value : Stored())
-    if (value.name != "Neu") left.push_back(value.name);
-  EXPECT_EQ(left, untouched);
-
-  // Just inside the limits: 1022 characters of name and of data are read.
-  DeleteAllValues(HKEY_CURRENT_USER, key);
-  StoreString(HKEY_CURRENT_USER, key, std::string(1022, 'n'), std::string(1022, 'd'));
-  EXPECT_EQ(Read(), (TValueList{{std::string(1022, 'n'), std::string(1022, 'd'), REG_SZ}}));
+  TValueList list = Read();
+  list.push_back({"Neu", "n.exe", REG_SZ});
+  EXPECT_TRUE(Write(list));
+  std::vector<TStoredValue> after = stored;
+  after.push_back({"Neu", "n.exe", REG_SZ});
+  EXPECT_EQ(Sorted(Stored()), Sorted(after));
+  ExpectShown(dialogs, {});
 }
 
-TEST_F(RunKeyValuesTest, AValueThatCannotBeDeletedOrWrittenIsReportedInListOrderAndTheRestGoOn) {
-  // A name that has no Windows-1252 form reads as "?" and cannot be deleted
-  // under the name read; a name longer than the registry allows cannot be written.
-  HKEY handle;
-  RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_SET_VALUE, &handle);
-  const wchar_t data[] = L"omega.exe";
-  RegSetValueExW(handle, L"Zeichen \x03A9", 0, REG_SZ, reinterpret_cast<const BYTE*>(data), sizeof data);
-  RegCloseKey(handle);
-  StoreString(HKEY_CURRENT_USER, key, "Normal", "n.exe");
-  std::string ansiName;  // as the ANSI functions give it
-  for (const TStoredValue& value : Stored())
-    if (value.name.rfind("Zeichen ", 0) == 0) ansiName = value.name;
+TEST_F(RunKeyValuesTest, TextsTheAnsiCodePageCannotCarryAreReadExactlyOnTheNTFamily) {
+  const struct {
+    std::wstring name, data;
+    std::string ansiName, ansiData;
+  } cases[] = {
+      {L"Cyrillic", L"C:\\\u041F\u0440\u043E\\\u65E5\u672C\\app.exe", "Cyrillic", "C:\\???\\??\\app.exe"},
+      {L"\u041F\u0440\u043E\u0433 2", L"prog.exe", "???? 2", "prog.exe"},
+      {L"Gew\u00F6hnlich \u20AC", L"\u00E4\u00F6\u00FC.exe", "Gew\xF6hnlich \x80", "\xE4\xF6\xFC.exe"},
+  };
+  for (const auto& c : cases) StoreWideString(HKEY_CURRENT_USER, key, c.name, c.data);
+  TValueList read = Read();
+  ASSERT_EQ(read.size(), std::size(cases));
+  for (const auto& c : cases) {
+    auto found = std::find_if(read.begin(), read.end(), [&](auto& v) { return v.name == c.ansiName; });
+    ASSERT_NE(found, read.end()) << c.ansiName;
+    EXPECT_EQ(found->data, c.ansiData);
+    const bool exact = Widen(c.ansiName) == c.name && Widen(c.ansiData) == c.data;
+    if (IsWinNT && !exact)
+      EXPECT_EQ(*found, (TRunValue{c.ansiName, c.ansiData, REG_SZ, false, c.name, c.data}));
+    else  // the 9x family has only the ANSI registry
+      EXPECT_TRUE(found->ansiForm) << c.ansiName;
+  }
+}
+
+TEST_F(RunKeyValuesTest, EachValueThatCannotBeDeletedOrWrittenIsReportedInOrderAndTheRestGoOn) {
+  StoreString(HKEY_CURRENT_USER, key, "Bleibt", "b.exe");
   const std::string tooLong(17000, 'L');
-  Write({{tooLong, "l.exe", REG_SZ}, {"Gut", "g.exe", REG_SZ}});
-  ExpectShown(dialogs, {Error("Konnte Wert " + ansiName + " nicht entfernen! Der Eintrag verbleibt in der Registrierung."),
+  TKeyChanges changes = {{{"Fehlt", "", REG_SZ}, {"Bleibt", "b.exe", REG_SZ}},
+                         {{tooLong, "l.exe", REG_SZ}, {"Gut", "g.exe", REG_SZ}}};
+  EXPECT_FALSE(WriteKeyChanges(HKEY_CURRENT_USER, key, changes));
+  ExpectShown(dialogs, {Error("Konnte Wert Fehlt nicht entfernen! Der Eintrag verbleibt in der Registrierung."),
                         Error("Konnte Wert " + tooLong + " nicht in Registrierung schreiben!")});
-  EXPECT_EQ(Sorted(Stored()), (std::vector<TStoredValue>{{"Gut", "g.exe", REG_SZ}, {ansiName, "omega.exe", REG_SZ}}));
+  EXPECT_EQ(Stored(), (std::vector<TStoredValue>{{"Gut", "g.exe", REG_SZ}}));
+  EXPECT_TRUE(WriteKeyChanges(HKEY_CURRENT_USER, key, {{{"Gut", "", REG_SZ}}, {}}));
+  EXPECT_TRUE(Stored().empty());
 }
 
 }  // namespace

@@ -6,26 +6,31 @@
 #include <iterator>
 #include <sstream>
 
+#include "support/AnsiText.h"
+
 namespace {
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+// Wide functions: a name with no ANSI form is found and removed too.
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring path = folder + L"\\" + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(path);
       else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(search, &found));
+        DeleteFileW(path.c_str());
+    } while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  RemoveDirectoryA(folder.c_str());
+  RemoveDirectoryW(folder.c_str());
 }
+
+void RemoveTree(const std::string& folder) { RemoveTree(Widen(folder)); }
 
 }  // namespace
 

@@ -53,3 +53,19 @@ target_link_libraries(velmora_tests_vista PRIVATE velmora_test_objs)
 add_dependencies(velmora_tests_vista velmora_help)
 add_test(NAME vista.VistaAltFix COMMAND velmora_tests_vista --gtest_filter=VistaAltFix*)
 set_tests_properties(vista.VistaAltFix PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
+
+# Starts a program and measures its first window from outside (scripts/bench.sh).
+add_executable(velmora_launch_bench tests/bench/launch.cpp)
+velmora_target_settings(velmora_launch_bench)
+target_link_libraries(velmora_launch_bench PRIVATE psapi)
+
+# The runner's own check: cases that end their program before it reports a
+# result fail, even when Wine hands back status 0.
+add_executable(velmora_runner_check tests/runner/EndsMidCase.cpp)
+velmora_target_settings(velmora_runner_check)
+target_link_libraries(velmora_runner_check PRIVATE gtest_main)
+foreach(case ProcessEndsWithStatusZero Crash)
+  add_test(NAME wine.runner.${case}IsAFailure COMMAND velmora_runner_check --gtest_filter=EndsMidCase.${case})
+  set_tests_properties(wine.runner.${case}IsAFailure PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE
+    PASS_REGULAR_EXPRESSION "wine-run: .* without reporting its result")
+endforeach()

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <optional>
+#include <vector>
+
 #include "app/MainForm.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
@@ -18,9 +21,15 @@ namespace {
 const char kWindowsSection[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
 std::string ProfileValue(const char* key) {
-  char value[1024] = {};
-  GetPrivateProfileStringA("windows", key, "<fehlt>", value, sizeof value, "win.ini");
-  return value;
+  std::vector<char> value(1 << 16);
+  GetPrivateProfileStringA("windows", key, "<fehlt>", value.data(), static_cast<DWORD>(value.size()), "win.ini");
+  return value.data();
+}
+
+std::wstring WideProfileValue(const wchar_t* key) {
+  std::vector<wchar_t> value(1 << 16);
+  GetPrivateProfileStringW(L"windows", key, L"<fehlt>", value.data(), static_cast<DWORD>(value.size()), L"win.ini");
+  return value.data();
 }
 
 class WinIniPageTest : public testing::Test {
@@ -148,6 +157,88 @@ TEST_F(WinIniPageTest, AddAppendsTheChosenProgramToTheFocusedFieldWithinTheLimit
   ExpectShown(dialogs, {Error("Klicken Sie zuerst in das Feld 'Wert für \"Run\"' oder 'Wert für \"Load\"'!"),
                         Error("Dieser Eintrag darf 255 Zeichen nicht überschreiten!"),
                         Error("Dieser Eintrag darf 255 Zeichen nicht überschreiten!")});
+}
+
+TEST_F(WinIniPageTest, ValuesOfAnyLengthAreReadWholeAndKeptWholeByASaveOfTheOtherField) {
+  for (size_t length : {2047u, 2048u, 5000u}) {
+    SCOPED_TRACE(length);
+    const std::string run = "C:\\" + std::string(length - 3, 'r');
+    WritePrivateProfileStringA("windows", "run", run.c_str(), "win.ini");
+    Open();
+    EXPECT_EQ(Page().RunEdit.Text(), run);
+    Page().LoadEdit.SetText("geladen.exe");
+    Press(Page().WinIniSaveBtn);
+    EXPECT_EQ(ProfileValue("run"), run);
+    EXPECT_EQ(ProfileValue("load"), "geladen.exe");
+    form.reset();
+  }
+}
+
+TEST_F(WinIniPageTest, AValueTheAnsiCodePageCannotCarryIsShownReadOnlyAndLeftAsItIs) {
+  if (!IsWinNT) GTEST_SKIP() << "the 9x family keeps Win.ini as an ANSI file: every value has an ANSI form";
+  const std::wstring run = L"C:\\\u041F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u044B\\app.exe";
+  WritePrivateProfileStringW(L"windows", L"run", run.c_str(), L"win.ini");
+  Open();
+  form->Show();
+  EXPECT_EQ(Page().RunEdit.Text(), "C:\\?????????\\app.exe");
+  EXPECT_TRUE(Page().RunEdit.ReadOnly());
+  EXPECT_FALSE(Page().LoadEdit.ReadOnly());
+  SetFocus(Page().RunEdit.Handle());
+  Press(Page().WinIniAddBtn);
+  Page().LoadEdit.SetText("geladen.exe");
+  Press(Page().WinIniSaveBtn);
+  const TShownMessage kept = Info("Der Wert für \"run\" enthält Zeichen, die hier nur als \"?\" angezeigt werden "
+                                  "können. Er kann hier nicht bearbeitet werden und bleibt unverändert.");
+  ExpectShown(dialogs, {kept, kept, Info("Speicherung abgeschlossen!")});
+  EXPECT_TRUE(dialogs.FileDialogs().empty());
+  EXPECT_EQ(WideProfileValue(L"run"), run);
+  EXPECT_EQ(ProfileValue("load"), "geladen.exe");
+}
+
+std::string ShortName(const std::string& path) {
+  char shortName[MAX_PATH] = {};
+  GetShortPathNameA(path.c_str(), shortName, MAX_PATH);
+  return shortName;
+}
+
+TEST_F(WinIniPageTest, AddEntersTheShortNameAndRefusesANameWithBlanksThatHasNone) {
+  TScratchFolder folder("winini-short");
+  CreateDirectoryA(folder.File("Langer Ordner").c_str(), nullptr);
+  const std::string longName = folder.File("Langer Ordner\\Langer Programmname.exe");
+  const std::string shortAlready = folder.File("KURZ.EXE");
+  WriteFileBytes(longName, "MZ");
+  WriteFileBytes(shortAlready, "MZ");
+  // Wine gives every long name a short one; a file that has gone has none,
+  // as on a volume whose short names are switched off.
+  const std::string gone = folder.File("Nicht mehr da.exe");
+  ASSERT_EQ(ShortName(longName).find(' '), std::string::npos);
+  const struct {
+    std::string chosen;
+    std::optional<std::string> entered;  // none: refused
+  } cases[] = {
+      {longName, ShortName(longName)},
+      {shortAlready, ShortName(shortAlready)},
+      {gone, std::nullopt},
+  };
+  Open();
+  form->Show();
+  SetFocus(Page().RunEdit.Handle());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.chosen);
+    Page().RunEdit.SetText("C:\\ERST.EXE");
+    dialogs.ClearShown();
+    dialogs.ChooseFile(c.chosen);
+    Press(Page().WinIniAddBtn);
+    if (c.entered) {
+      EXPECT_EQ(Page().RunEdit.Text(), "C:\\ERST.EXE " + *c.entered);
+      ExpectShown(dialogs, {});
+    } else {
+      EXPECT_EQ(Page().RunEdit.Text(), "C:\\ERST.EXE");
+      ExpectShown(dialogs, {Error("Die Datei " + c.chosen +
+                                  " hat keinen kurzen Dateinamen (8.3), und ihr Pfad enthält Leerzeichen. Weil "
+                                  "Leerzeichen die Einträge trennen, kann sie hier nicht eingetragen werden.")});
+    }
+  }
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ class TEdit : public TControl {
     if (text != Text()) TControl::SetText(text);
   }
   void SetMaxLength(int length) { SendMessageA(Handle(), EM_SETLIMITTEXT, length, 0); }
+  // A read-only edit shows its text and takes no typing.
+  bool ReadOnly() const { return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
+  void SetReadOnly(bool readOnly) { SendMessageA(Handle(), EM_SETREADONLY, readOnly, 0); }
   void Command(WORD code) override {
     if (code == EN_CHANGE && OnChange) OnChange();
     if (code == EN_SETFOCUS && OnEnter) OnEnter();

@@ -19,14 +19,23 @@ void TPageControl::AddPage(const std::string& caption, int image, HWND sheet) {
   sheets_.push_back(sheet);
 }
 
+void TPageControl::AttachSheet(int index, HWND sheet) {
+  sheets_[index] = sheet;
+  PlaceSheet(sheet);
+  ShowWindow(sheet, index == ActivePageIndex() ? SW_SHOW : SW_HIDE);
+}
+
 void TPageControl::LayoutPages() {
+  for (HWND sheet : sheets_) PlaceSheet(sheet);
+  ShowActiveSheet();
+}
+
+void TPageControl::PlaceSheet(HWND sheet) {
+  if (!sheet) return;
   RECT area;
   GetClientRect(handle_, &area);
   TabCtrl_AdjustRect(handle_, FALSE, &area);
-  for (HWND sheet : sheets_)
-    SetWindowPos(sheet, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 SWP_NOACTIVATE);
-  ShowActiveSheet();
+  SetWindowPos(sheet, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top, SWP_NOACTIVATE);
 }
 
 std::string TPageControl::PageCaption(int index) const {
@@ -59,5 +68,6 @@ void TPageControl::Notify(const NMHDR& header) {
 
 void TPageControl::ShowActiveSheet() {
   int active = ActivePageIndex();
-  for (int i = 0; i < PageCount(); ++i) ShowWindow(sheets_[i], i == active ? SW_SHOW : SW_HIDE);
+  for (int i = 0; i < PageCount(); ++i)
+    if (sheets_[i]) ShowWindow(sheets_[i], i == active ? SW_SHOW : SW_HIDE);
 }

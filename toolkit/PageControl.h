@@ -15,8 +15,11 @@ class TPageControl {
 
   HWND Handle() const { return handle_; }
 
-  // The sheet must be a child of Handle(); it is shown while its tab is.
-  void AddPage(const std::string& caption, int image, HWND sheet);
+  // The sheet must be a child of Handle(); it is shown while its tab is. A
+  // tab may get its sheet later (AttachSheet), so that the window can show
+  // its tabs before every page is built.
+  void AddPage(const std::string& caption, int image, HWND sheet = nullptr);
+  void AttachSheet(int index, HWND sheet);
   // Lays the sheets over the display area, once all tabs are there.
   void LayoutPages();
 
@@ -34,6 +37,7 @@ class TPageControl {
 
  private:
   void ShowActiveSheet();
+  void PlaceSheet(HWND sheet);
 
   HWND handle_;
   std::vector<HWND> sheets_;

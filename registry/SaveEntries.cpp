@@ -1,0 +1,86 @@
+// "Änderungen speichern": writes only what the list changed since the key was
+// loaded. What another program changed meanwhile stays unless the user lets
+// the list overwrite it; values that cannot be edited here are never touched.
+#include <set>
+
+#include "registry/RegistryPage.h"
+#include "registry/RegistryTexts.h"
+#include "registry/RunKeyPath.h"
+#include "registry/RunRowData.h"
+#include "support/KeyChanges.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+TValueList EditableValues(const TValueList& values) {
+  TValueList editable;
+  for (const TRunValue& value : values)
+    if (value.ansiForm) editable.push_back(value);
+  return editable;
+}
+
+std::string ChangeLines(const TKeyChanges& theirs, const TValueList& loaded) {
+  std::set<std::wstring> known;
+  for (const TRunValue& value : loaded) known.insert(ValueIdentity(value));
+  std::string lines;
+  for (const TRunValue& value : theirs.written)
+    lines += known.count(ValueIdentity(value)) ? RegistryTexts::ChangedElsewhere(value.name)
+                                               : RegistryTexts::AddedElsewhere(value.name);
+  for (const TRunValue& value : theirs.removed) lines += RegistryTexts::RemovedElsewhere(value.name);
+  return lines;
+}
+
+std::string Names(const TKeyChanges& changes) {
+  std::string names;
+  for (const TValueList* list : {&changes.removed, &changes.written})
+    for (const TRunValue& value : *list)
+      names += (names.empty() ? "\"" : ", \"") + RegistryTexts::ShownName(value.name) + "\"";
+  return names;
+}
+
+}  // namespace
+
+TValueList TRegistryPage::ListedValues() const {
+  TValueList values;
+  for (int i = 0; i < RegView.Count(); ++i) {
+    TListRow row = RegView.Row(i);
+    if (RunRowEditable(row.data)) values.push_back({row.caption, row.subItem, RunRowType(row.data)});
+  }
+  return values;
+}
+
+TKeyChanges TRegistryPage::SettleOtherChanges(const TKeyChanges& mine, const TKeyChanges& theirs,
+                                              const TValueList& current) {
+  TKeyChanges conflicts;
+  TKeyChanges settled = SeparateConflicts(mine, theirs, current, conflicts);
+  const std::string note = RegistryTexts::KeyChangedElsewhere(CurrentRegKey, ChangeLines(theirs, loaded_));
+  if (conflicts.empty()) {
+    ShowInfo(note + RegistryTexts::kOtherChangesKept);
+  } else if (Confirm(note + RegistryTexts::OverwriteQuestion(Names(conflicts)))) {
+    settled.removed.insert(settled.removed.end(), conflicts.removed.begin(), conflicts.removed.end());
+    settled.written.insert(settled.written.end(), conflicts.written.begin(), conflicts.written.end());
+  }
+  return settled;
+}
+
+void TRegistryPage::SaveRegBtnClick() {
+  bool changedElsewhere = false;
+  {
+    TPageControlBusy busy(AutoStartPageControl);
+    TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
+    TValueList current;
+    ReadKeyValues(key.root, key.subKey, current);
+    TKeyChanges mine = ChangesBetween(EditableValues(loaded_), ListedValues());
+    TKeyChanges theirs = ChangesBetween(loaded_, current);
+    changedElsewhere = !theirs.empty();
+    if (changedElsewhere) mine = SettleOtherChanges(mine, theirs, current);
+    const bool saved = WriteKeyChanges(key.root, key.subKey, mine);
+    if (saved) ShowInfo(RegistryTexts::kSaved);
+    // After a failure the list still holds what the key lacks.
+    RegChanged = !saved;
+    loaded_.clear();
+    ReadKeyValues(key.root, key.subKey, loaded_);
+  }
+  // The list would hide the other program's values: show the key as it is.
+  if (changedElsewhere) LoadRegKey(CurrentRegKey);
+}

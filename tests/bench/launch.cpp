@@ -1,0 +1,116 @@
+// Starts a program and reports, from outside, what a user waits for: the
+// time until its first top-level window is visible, optionally the time until
+// a list view of it holds a number of rows or an edit control holds a number
+// of characters, and its peak working set by then. The same measure serves
+// Velmora and the system's own tools, so their figures can stand side by side.
+//
+//   velmora_launch_bench.exe [--rows N | --chars N] program.exe [arguments]
+//
+// Prints one line: "window <ms> ready <ms> peak <KiB>".
+#include <windows.h>
+#include <psapi.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Target {
+  DWORD processId = 0;
+  enum class Wait { Window, Rows, Chars } wait = Wait::Window;
+  long long amount = 0;
+  HWND window = nullptr;
+  bool ready = false;
+};
+
+BOOL CALLBACK InspectChild(HWND child, LPARAM param) {
+  auto& target = *reinterpret_cast<Target*>(param);
+  char className[64] = {};
+  GetClassNameA(child, className, sizeof className);
+  // Neither message carries a pointer, so both work across processes.
+  if (target.wait == Target::Wait::Rows && std::strcmp(className, "SysListView32") == 0)
+    target.ready = SendMessageA(child, 0x1004 /* LVM_GETITEMCOUNT */, 0, 0) >= target.amount;
+  if (target.wait == Target::Wait::Chars && _stricmp(className, "Edit") == 0)
+    target.ready = SendMessageA(child, WM_GETTEXTLENGTH, 0, 0) >= target.amount;
+  return !target.ready;
+}
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
+  auto& target = *reinterpret_cast<Target*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != target.processId || !IsWindowVisible(window)) return TRUE;
+  target.window = window;
+  return FALSE;
+}
+
+BOOL CALLBACK FindReadyWindow(HWND window, LPARAM param) {
+  auto& target = *reinterpret_cast<Target*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == target.processId) EnumChildWindows(window, InspectChild, param);
+  return !target.ready;
+}
+
+double Milliseconds(Clock::time_point from) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
+}
+
+std::string CommandLine(int first, int argc, char** argv) {
+  std::string line;
+  for (int i = first; i < argc; ++i) line += std::string(i > first ? " " : "") + "\"" + argv[i] + "\"";
+  return line;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Target target;
+  int first = 1;
+  if (argc > 2 && (std::strcmp(argv[1], "--rows") == 0 || std::strcmp(argv[1], "--chars") == 0)) {
+    target.wait = argv[1][2] == 'r' ? Target::Wait::Rows : Target::Wait::Chars;
+    target.amount = std::atoll(argv[2]);
+    first = 3;
+  }
+  if (first >= argc) {
+    std::fprintf(stderr, "usage: %s [--rows N | --chars N] program.exe [arguments]\n", argv[0]);
+    return 2;
+  }
+  std::string command = CommandLine(first, argc, argv);
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  const Clock::time_point start = Clock::now();
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    std::fprintf(stderr, "cannot start %s (error %lu)\n", command.c_str(), GetLastError());
+    return 1;
+  }
+  target.processId = process.dwProcessId;
+
+  const double limit = 120000;
+  double shown = -1, ready = -1;
+  while (Milliseconds(start) < limit && WaitForSingleObject(process.hProcess, 5) == WAIT_TIMEOUT) {
+    if (shown < 0) {
+      EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&target));
+      if (target.window) shown = Milliseconds(start);
+    }
+    if (shown >= 0 && target.wait == Target::Wait::Window) ready = shown;
+    if (shown >= 0 && ready < 0) {
+      EnumWindows(FindReadyWindow, reinterpret_cast<LPARAM>(&target));
+      if (target.ready) ready = Milliseconds(start);
+    }
+    if (ready >= 0) break;
+  }
+  PROCESS_MEMORY_COUNTERS memory = {sizeof memory};
+  GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  std::printf("window %.0f ready %.0f peak %zu\n", shown, ready, memory.PeakWorkingSetSize / 1024);
+  return shown >= 0 && ready >= 0 ? 0 : 1;
+}
