@@ -10,6 +10,7 @@
 #include "registry/ProgramFile.h"
 #include "registry/RegAdd.h"
 #include "res/resource.h"
+#include "support/SwitchedOffEntries.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "toolkit/Interaction.h"
@@ -17,6 +18,8 @@
 namespace {
 
 constexpr int kScopeButtonGroup = 1;
+// The data of a row whose shortcut waits switched off.
+constexpr LPARAM kSwitchedOffRow = 1;
 
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
 
@@ -60,6 +63,7 @@ TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl
 
   ListView_SetExtendedListViewStyle(AutoStartFolderLV.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
                                                                     LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+  AutoStartFolderLV.ShowCheckBoxes();
   AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450);
   AutoStartFolderLV.SetSmallImages(images);
   AutoStartFolderLV.SetCaptionOrder(CompareNames);
@@ -80,6 +84,7 @@ void TAutostartPage::ConnectHandlers() {
   AutoStartFolderLV.OnExit = [this] { AutoStartFolderLVExit(); };
   AutoStartFolderLV.OnEditing = [this](int, bool& allowEdit) { AutoStartFolderLVEditing(allowEdit); };
   AutoStartFolderLV.OnColumnClick = [this](int column) { AutoStartFolderLVColumnClick(column); };
+  AutoStartFolderLV.OnCheck = [this](int index) { AutoStartFolderLVCheck(index); };
 }
 
 std::string TAutostartPage::ScopeFolder() const {
@@ -95,7 +100,9 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     const std::string folder = ScopeFolder();
     AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
     std::vector<TListRow> rows;
-    for (const std::string& name : LinkFilesIn(folder)) rows.push_back({name, "", kRowImage, 0});
+    for (const std::string& name : LinkFilesIn(folder)) rows.push_back({name, "", kRowImage, 0, true});
+    for (const std::string& name : LinkFilesIn(SwitchedOffFolder(folder)))
+      rows.push_back({name, "", kRowImage, kSwitchedOffRow, false});
     AutoStartFolderLV.SetRows(std::move(rows));
   }
   AutostartCheckBtn.SetEnabled(AutoStartFolderLV.Count() > 0);
@@ -127,7 +134,7 @@ void TAutostartPage::AutostartDeleteBtnClick() {
   if (selected < 0) return;
   const std::string caption = AutoStartFolderLV.Caption(selected);
   if (!Confirm(AutostartTexts::DeleteQuestion(caption))) return;
-  if (DeleteFileA((ScopeFolder() + caption).c_str())) AutostartRefreshBtnClick();
+  if (DeleteFileA(RowFile(selected).c_str())) AutostartRefreshBtnClick();
   else ShowError(AutostartTexts::kCannotDelete);
 }
 
@@ -138,12 +145,22 @@ bool TAutostartPage::LinkTargetFound(const std::string& linkFile) {
 void TAutostartPage::AutostartCheckBtnClick() {
   ShowInfo(AutostartTexts::kCheckNote);
   AutostartRefreshBtnClick();
-  const std::string folder = ScopeFolder();
-  for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
-    const std::string caption = AutoStartFolderLV.Caption(i);
-    if (!LinkTargetFound(folder + caption))
-      ShowError(AutostartTexts::TargetNotFound(caption));
-  }
+  for (int i = 0; i < AutoStartFolderLV.Count(); ++i)
+    if (IsSwitchedOn(i) && !LinkTargetFound(RowFile(i)))
+      ShowError(AutostartTexts::TargetNotFound(AutoStartFolderLV.Caption(i)));
+}
+
+bool TAutostartPage::IsSwitchedOn(int index) const { return AutoStartFolderLV.Data(index) != kSwitchedOffRow; }
+
+std::string TAutostartPage::RowFile(int index) const {
+  const std::string folder = IsSwitchedOn(index) ? ScopeFolder() : SwitchedOffFolder(ScopeFolder());
+  return folder + AutoStartFolderLV.Caption(index);
+}
+
+void TAutostartPage::AutoStartFolderLVCheck(int index) {
+  SwitchLink(ScopeFolder(), AutoStartFolderLV.Caption(index), AutoStartFolderLV.Checked(index));
+  // The list shows the folder as it now is, also when the switch did not happen.
+  AutostartRefreshBtnClick();
 }
 
 void TAutostartPage::AutoStartFolderLVChange() { AutostartDeleteBtn.SetEnabled(AutoStartFolderLV.SelectedIndex() >= 0); }

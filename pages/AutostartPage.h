@@ -1,6 +1,7 @@
 #pragma once
 // The "Autostart" page: the shortcuts in the start-up folder of the current
-// user or of all users. Every change acts on the folder at once.
+// user or of all users, those switched off included (unticked). Every change
+// acts on the folder at once.
 
 #include <string>
 
@@ -37,6 +38,9 @@ class TAutostartPage : public TDialog {
   void AutoStartFolderLVExit();
   void AutoStartFolderLVEditing(bool& allowEdit);
   void AutoStartFolderLVColumnClick(int column);
+  // The user ticked (switch on) or cleared (switch off) a row's box: the
+  // shortcut moves at once.
+  void AutoStartFolderLVCheck(int index);
 
  private:
   void ConnectHandlers();
@@ -44,6 +48,10 @@ class TAutostartPage : public TDialog {
   std::string ChooseProgram();
   // False when the shortcut cannot be read or its target is not found.
   bool LinkTargetFound(const std::string& linkFile);
+  // False for a shortcut that waits switched off.
+  bool IsSwitchedOn(int index) const;
+  // The full path of a row's shortcut, where it is now.
+  std::string RowFile(int index) const;
 
   TPageControl& AutoStartPageControl;
   TShellLink& ShellLink;

@@ -46,7 +46,23 @@ TListRow TListView::Row(int index) const {
   item.mask = LVIF_PARAM | LVIF_IMAGE;
   item.iItem = index;
   SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return {Caption(index), SubItem(index), item.iImage, item.lParam};
+  return {Caption(index), SubItem(index), item.iImage, item.lParam, Checked(index)};
+}
+
+void TListView::ShowCheckBoxes() {
+  ListView_SetExtendedListViewStyleEx(Handle(), LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+}
+
+bool TListView::HasCheckBoxes() const {
+  return (ListView_GetExtendedListViewStyle(Handle()) & LVS_EX_CHECKBOXES) != 0;
+}
+
+bool TListView::Checked(int index) const { return ListView_GetCheckState(Handle(), index) == TRUE; }
+
+void TListView::SetChecked(int index, bool checked) {
+  ++quiet_;
+  ListView_SetCheckState(Handle(), index, checked);
+  --quiet_;
 }
 
 void TListView::Insert(int index, const TListRow& row) {
@@ -58,6 +74,7 @@ void TListView::Insert(int index, const TListRow& row) {
   item.lParam = row.data;
   index = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   SetSubItem(index, row.subItem);
+  if (HasCheckBoxes()) SetChecked(index, row.checked);
 }
 
 void TListView::Add(const TListRow& row) {
@@ -115,7 +132,7 @@ std::vector<TListView::StoredRow> TListView::ReadAll() const {
   std::vector<StoredRow> rows(Count());
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     rows[i].row = Row(i);
-    rows[i].state = ListView_GetItemState(Handle(), i, LVIS_SELECTED | LVIS_FOCUSED);
+    rows[i].state = ListView_GetItemState(Handle(), i, LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK);
   }
   return rows;
 }
@@ -130,7 +147,7 @@ void TListView::WriteAll(const std::vector<StoredRow>& rows) {
     item.iImage = row.image;
     item.lParam = row.data;
     item.state = rows[i].state;
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK;
     SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     SetSubItem(i, row.subItem);
   }
@@ -152,9 +169,20 @@ void TListView::SortByCaption() {
 
 LRESULT TListView::Notify(NMHDR& header) {
   switch (header.code) {
-    case LVN_ITEMCHANGED:
-      if (quiet_ == 0 && OnChange) OnChange();
+    case LVN_ITEMCHANGED: {
+      if (quiet_ > 0) return 0;
+      const NMLISTVIEW& change = reinterpret_cast<NMLISTVIEW&>(header);
+      // A row that was just inserted gets its first box (from no state
+      // image): that is no tick of the user's.
+      const bool boxChanged = (change.uChanged & LVIF_STATE) && (change.uOldState & LVIS_STATEIMAGEMASK) &&
+                              ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
+      if (boxChanged) {
+        if (OnCheck) OnCheck(change.iItem);
+      } else if (OnChange) {
+        OnChange();
+      }
       return 0;
+    }
     case NM_KILLFOCUS:
       if (OnExit) OnExit();
       return 0;
