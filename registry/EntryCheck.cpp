@@ -9,6 +9,7 @@ void TRegistryPage::RegCheckBtnClick() {
   if (RegView.Count() == 0) return;
   bool allFound = true;
   for (int i = 0; i < RegView.Count(); ++i) {
+    if (!RegView.Checked(i)) continue;  // switched off: it starts nothing
     const std::string value = RegView.SubItem(i);
     if (ProgramFileExists(value) || ProgramFileExists(ExtractProgramFile(value))) continue;
     ShowError(RegistryTexts::MissingProgram(RegView.Caption(i)));

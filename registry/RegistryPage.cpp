@@ -5,6 +5,7 @@
 #include "registry/ListViewCompare.h"
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
+#include "support/SwitchedOffEntries.h"
 #include "registry/RunRowData.h"
 #include "res/resource.h"
 #include "support/RunKeyValues.h"
@@ -60,6 +61,7 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
 
   ListView_SetExtendedListViewStyle(RegView.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
                                                           LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+  RegView.ShowCheckBoxes();
   RegView.AddColumn("Zeichenkette", 160);
   RegView.AddColumn("Wert", 300);
   RegView.SetSmallImages(images);
@@ -73,6 +75,7 @@ void TRegistryPage::ConnectHandlers() {
   RegView.OnEditing = [this](int, bool& allowEdit) { RegViewEditing(allowEdit); };
   RegView.OnColumnClick = [this](int column) { RegViewColumnClick(column); };
   RegView.OnDblClick = [this] { RegViewDblClick(); };
+  RegView.OnCheck = [this](int index) { RegViewCheck(index); };
   AddRegBtn.OnClick = [this] { AddRegBtnClick(); };
   EditRegBtn.OnClick = [this] { EditRegBtnClick(); };
   RemoveRegBtn.OnClick = [this] { RemoveRegBtnClick(); };
@@ -92,8 +95,13 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   CurrentRegKey = keyPath;
   loaded_.clear();
   ReadKeyValues(key.root, key.subKey, loaded_);
+  loadedOff_.clear();
+  ReadKeyValues(key.root, SwitchedOffKey(key.subKey), loadedOff_);
   std::vector<TListRow> rows;
-  for (const TRunValue& value : loaded_) rows.push_back({value.name, value.data, kRowImage, RunRowData(value)});
+  for (const TRunValue& value : loaded_)
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), true});
+  for (const TRunValue& value : loadedOff_)
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), false});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }
@@ -126,6 +134,11 @@ void TRegistryPage::RegViewEditing(bool& allowEdit) { allowEdit = false; }
 void TRegistryPage::RegViewDblClick() { EditRegBtnClick(); }
 
 void TRegistryPage::RegViewColumnClick(int column) { SortByColumnClick(RegView, column); }
+
+void TRegistryPage::RegViewCheck(int index) {
+  if (EditableHere(index)) RegChanged = true;
+  else RegView.SetChecked(index, !RegView.Checked(index));
+}
 
 void TRegistryPage::UpdateListButtons() {
   RegExportBtn.SetEnabled(RegView.Count() > 0);

@@ -91,9 +91,16 @@ bool MoveValue(HKEY from, HKEY to, const std::string& name) {
   return false;
 }
 
-// The store is removed with its last entry, so nothing is left behind once
-// every entry is on again. It is emptied of values only, never of sub-keys.
-void RemoveKeyIfEmpty(HKEY root, const std::string& subKey) {
+}  // namespace
+
+bool CreateSwitchedOffKey(HKEY root, const std::string& runKey) {
+  return TOpenedKey(root, SwitchedOffKey(runKey)).Handle() != nullptr;
+}
+
+// The sub-key goes with its last entry, so nothing is left behind once every
+// entry is on again; one that holds sub-keys of its own is not touched.
+void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey) {
+  const std::string subKey = SwitchedOffKey(runKey);
   HKEY key;
   if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return;
   DWORD subKeys = 1, values = 1;
@@ -102,6 +109,8 @@ void RemoveKeyIfEmpty(HKEY root, const std::string& subKey) {
   RegCloseKey(key);
   if (subKeys == 0 && values == 0) RegDeleteKeyA(root, subKey.c_str());
 }
+
+namespace {
 
 }  // namespace
 
@@ -141,7 +150,7 @@ bool MoveLink(const std::string& from, const std::string& to, const std::string&
 
 bool SwitchRunValue(HKEY root, const std::string& runKey, const std::string& name, bool on) {
   const bool moved = MoveRunValue(root, runKey, name, on);
-  RemoveKeyIfEmpty(root, SwitchedOffKey(runKey));
+  RemoveSwitchedOffKeyIfEmpty(root, runKey);
   return moved;
 }
 

@@ -18,6 +18,11 @@ std::string SwitchedOffKey(const std::string& runKey);
 // switched-off shortcuts, with a final backslash.
 std::string SwitchedOffFolder(const std::string& folder);
 
+// Makes the sub-key of runKey exist; false when it cannot be created.
+bool CreateSwitchedOffKey(HKEY root, const std::string& runKey);
+// Removes the sub-key of runKey when it holds nothing any more.
+void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey);
+
 // Moves the text value name from runKey into its sub-key (on = false) or back
 // (on = true); the value keeps its type and data bytes. A value of that name
 // at the destination is replaced only when the user agrees. False when

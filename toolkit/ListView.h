@@ -16,7 +16,7 @@ struct TListRow {
   std::string subItem;
   int image = 0;
   LPARAM data = 0;
-  bool checked = false;  // the row's check box, in a list that shows them
+  bool checked = true;  // the row's check box, in a list that shows them
 };
 
 class TListView : public TControl {
