@@ -11,6 +11,7 @@
 #include "registry/RegAdd.h"
 #include "registry/StartupStatus.h"
 #include "res/resource.h"
+#include "support/SwitchedOffEntries.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
@@ -20,7 +21,7 @@
 namespace {
 
 constexpr int kScopeButtonGroup = 1;
-
+// The data of a row whose shortcut waits switched off.
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
 
 // The names of the shortcuts in folder, hidden and system ones included, in
@@ -63,6 +64,7 @@ TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl
 
   ListView_SetExtendedListViewStyle(AutoStartFolderLV.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
                                                                     LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+  AutoStartFolderLV.ShowCheckBoxes();
   if (IsWin8OrLater()) {
     AutoStartFolderLV.AddColumn(AutostartTexts::kColumn, 450 - StartupStatus::kColumnWidth);
     AutoStartFolderLV.AddColumn(StartupStatus::kColumn, StartupStatus::kColumnWidth);
@@ -88,6 +90,7 @@ void TAutostartPage::ConnectHandlers() {
   AutoStartFolderLV.OnExit = [this] { AutoStartFolderLVExit(); };
   AutoStartFolderLV.OnEditing = [this](int, bool& allowEdit) { AutoStartFolderLVEditing(allowEdit); };
   AutoStartFolderLV.OnColumnClick = [this](int column) { AutoStartFolderLVColumnClick(column); };
+  AutoStartFolderLV.OnCheck = [this](int index) { AutoStartFolderLVCheck(index); };
 }
 
 std::string TAutostartPage::ScopeFolder() const {
@@ -105,9 +108,12 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     linkNames_ = LinkFilesIn(folder);
     FolderApprovals = StartupFolderApprovals(AutostartCurrentUserBtn.Down());
     std::vector<TListRow> rows;
+    firstSwitchedOff_ = linkNames_.size();
+    for (std::wstring& name : LinkFilesIn(SwitchedOffFolder(folder))) linkNames_.push_back(std::move(name));
     for (size_t i = 0; i < linkNames_.size(); ++i) {
       const std::string name = AnsiFromWide(linkNames_[i]);
-      rows.push_back({name, StartupStatusText(FolderApprovals, name), kRowImage, static_cast<LPARAM>(i)});
+      rows.push_back({name, StartupStatusText(FolderApprovals, name), kRowImage, static_cast<LPARAM>(i), "",
+                      i < firstSwitchedOff_});
     }
     AutoStartFolderLV.SetRows(std::move(rows));
     ShowNamesWithoutAnsiForm();
@@ -146,7 +152,8 @@ void TAutostartPage::AutostartDeleteBtnClick() {
 }
 
 std::wstring TAutostartPage::LinkFileOf(int row) const {
-  return WideFromAnsi(ScopeFolder()) + linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(row))];
+  const std::string folder = IsSwitchedOn(row) ? ScopeFolder() : SwitchedOffFolder(ScopeFolder());
+  return WideFromAnsi(folder) + linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(row))];
 }
 
 void TAutostartPage::ShowNamesWithoutAnsiForm() {
@@ -165,9 +172,19 @@ void TAutostartPage::AutostartCheckBtnClick() {
   AutostartRefreshBtnClick();
   for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
     const std::string caption = AutoStartFolderLV.Caption(i);
-    if (!SwitchedOff(FolderApprovals, caption) && !LinkTargetFound(LinkFileOf(i)))
+    if (IsSwitchedOn(i) && !SwitchedOff(FolderApprovals, caption) && !LinkTargetFound(LinkFileOf(i)))
       ShowError(AutostartTexts::TargetNotFound(caption));
   }
+}
+
+bool TAutostartPage::IsSwitchedOn(int index) const {
+  return static_cast<size_t>(AutoStartFolderLV.Data(index)) < firstSwitchedOff_;
+}
+
+void TAutostartPage::AutoStartFolderLVCheck(int index) {
+  SwitchLink(ScopeFolder(), AutoStartFolderLV.Caption(index), AutoStartFolderLV.Checked(index));
+  // The list shows the folder as it now is, also when the switch did not happen.
+  AutostartRefreshBtnClick();
 }
 
 void TAutostartPage::AutoStartFolderLVChange() { AutostartDeleteBtn.SetEnabled(AutoStartFolderLV.SelectedIndex() >= 0); }

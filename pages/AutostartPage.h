@@ -1,6 +1,7 @@
 #pragma once
 // The "Autostart" page: the shortcuts in the start-up folder of the current
-// user or of all users. Every change acts on the folder at once.
+// user or of all users, those switched off included (unticked). Every change
+// acts on the folder at once.
 
 #include <optional>
 #include <string>
@@ -40,6 +41,9 @@ class TAutostartPage : public TDialog {
   void AutoStartFolderLVExit();
   void AutoStartFolderLVEditing(bool& allowEdit);
   void AutoStartFolderLVColumnClick(int column);
+  // The user ticked (switch on) or cleared (switch off) a row's box: the
+  // shortcut moves at once.
+  void AutoStartFolderLVCheck(int index);
 
  private:
   void ConnectHandlers();
@@ -52,10 +56,15 @@ class TAutostartPage : public TDialog {
   std::wstring LinkFileOf(int row) const;
   // Such names are shown as they are (the sorting sees their ANSI form).
   void ShowNamesWithoutAnsiForm();
+  // False for a shortcut that waits switched off.
+  bool IsSwitchedOn(int index) const;
 
   TPageControl& AutoStartPageControl;
   TShellLink& ShellLink;
-  std::vector<std::wstring> linkNames_;  // in the folder's order; each row's data indexes it
+  // The folder's shortcuts in its order, then those switched off (from
+  // firstSwitchedOff_ on); each row's data indexes it.
+  std::vector<std::wstring> linkNames_;
+  size_t firstSwitchedOff_ = 0;
   // Which shortcuts of the folder shown Windows has switched off (Windows 8
   // and later).
   std::optional<TStartupApprovals> FolderApprovals;

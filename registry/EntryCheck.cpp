@@ -11,6 +11,7 @@ void TRegistryPage::RegCheckBtnClick() {
   if (RegView.Count() == 0) return;
   bool allFound = true;
   for (int i = 0; i < RegView.Count(); ++i) {
+    if (!RegView.Checked(i)) continue;  // switched off: it starts nothing
     const std::string value = RegView.SubItem(i);
     if (SwitchedOff(KeyApprovals, RegView.Caption(i))) continue;
     if (ProgramFileExists(value) || ProgramFileExists(ExtractProgramFile(value))) continue;

@@ -20,13 +20,20 @@ TFileDialogSpec RegSaveDialog() {
   return dialog;
 }
 
+// The entries that are switched on: a file imported later starts what it holds.
 std::vector<TRegExportRow> ExportRows(const TListView& view) {
   std::vector<TRegExportRow> rows;
   for (int i = 0; i < view.Count(); ++i) {
     TListRow row = view.Row(i);
-    rows.push_back({row.caption, row.subItem, RunRowType(row.data) == REG_EXPAND_SZ});
+    if (row.checked) rows.push_back({row.caption, row.subItem, RunRowType(row.data) == REG_EXPAND_SZ});
   }
   return rows;
+}
+
+bool AnySwitchedOff(const TListView& view) {
+  for (int i = 0; i < view.Count(); ++i)
+    if (!view.Checked(i)) return true;
+  return false;
 }
 
 }  // namespace
@@ -47,7 +54,8 @@ void TRegistryPage::RegExportBtnClick() {
 }
 
 void TRegistryPage::WriteExportFile(const std::string& fileName) {
-  switch (WriteWholeFile(fileName, RegExportText(CurrentRegKey, ExportRows(RegView)))) {
+  const std::string note = AnySwitchedOff(RegView) ? RegistryTexts::kSwitchedOffNotExported : "";
+  switch (WriteWholeFile(fileName, RegExportText(CurrentRegKey, ExportRows(RegView), note))) {
     case TWriteResult::NotCreated:
       ShowError(RegistryTexts::CannotCreate(fileName));
       return;

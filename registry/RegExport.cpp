@@ -52,8 +52,11 @@ std::optional<std::string> NameThatCannotBeExported(const std::vector<TRegExport
   return std::nullopt;
 }
 
-std::string RegExportText(const std::string& keyPath, const std::vector<TRegExportRow>& rows) {
-  std::string text = std::string("REGEDIT4") + kLineEnd + kLineEnd + "[" + keyPath + "]" + kLineEnd;
+std::string RegExportText(const std::string& keyPath, const std::vector<TRegExportRow>& rows,
+                          const std::string& comment) {
+  std::string text = std::string("REGEDIT4") + kLineEnd + kLineEnd;
+  if (!comment.empty()) text += "; " + comment + kLineEnd;
+  text += "[" + keyPath + "]" + kLineEnd;
   for (const TRegExportRow& row : rows) text += ValueLine(row) + kLineEnd;
   return text + kLineEnd;
 }

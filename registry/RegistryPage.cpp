@@ -5,6 +5,7 @@
 #include "registry/ListViewCompare.h"
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
+#include "support/SwitchedOffEntries.h"
 #include "registry/RunRowData.h"
 #include "registry/StartupStatus.h"
 #include "res/resource.h"
@@ -53,6 +54,7 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
 
   ListView_SetExtendedListViewStyle(RegView.Handle(), LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
                                                           LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+  RegView.ShowCheckBoxes();
   RegView.AddColumn("Zeichenkette", 160);
   // The status takes its room from the command line, so the three fit the list.
   RegView.AddColumn("Wert", IsWin8OrLater() ? 300 - StartupStatus::kColumnWidth + 10 : 300);
@@ -100,6 +102,7 @@ void TRegistryPage::ConnectHandlers() {
   RegView.OnEditing = [this](int, bool& allowEdit) { RegViewEditing(allowEdit); };
   RegView.OnColumnClick = [this](int column) { RegViewColumnClick(column); };
   RegView.OnDblClick = [this] { RegViewDblClick(); };
+  RegView.OnCheck = [this](int index) { RegViewCheck(index); };
   AddRegBtn.OnClick = [this] { AddRegBtnClick(); };
   EditRegBtn.OnClick = [this] { EditRegBtnClick(); };
   RemoveRegBtn.OnClick = [this] { RemoveRegBtnClick(); };
@@ -120,9 +123,13 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   KeyApprovals = RunKeyApprovals(keyPath);
   loaded_.clear();
   ReadKeyValues(key.root, key.subKey, loaded_, key.view);
+  loadedOff_.clear();
+  ReadKeyValues(key.root, SwitchedOffKey(key.subKey), loadedOff_, key.view);
   std::vector<TListRow> rows;
   for (const TRunValue& value : loaded_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), StatusOf(value.name)});
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), StatusOf(value.name), true});
+  for (const TRunValue& value : loadedOff_)
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), StatusOf(value.name), false});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }
@@ -155,6 +162,11 @@ void TRegistryPage::RegViewEditing(bool& allowEdit) { allowEdit = false; }
 void TRegistryPage::RegViewDblClick() { EditRegBtnClick(); }
 
 void TRegistryPage::RegViewColumnClick(int column) { SortByColumnClick(RegView, column); }
+
+void TRegistryPage::RegViewCheck(int index) {
+  if (EditableHere(index)) RegChanged = true;
+  else RegView.SetChecked(index, !RegView.Checked(index));
+}
 
 void TRegistryPage::UpdateListButtons() {
   RegExportBtn.SetEnabled(RegView.Count() > 0);

@@ -51,6 +51,8 @@ class TRegistryPage : public TDialog {
   void RegViewEditing(bool& allowEdit);
   void RegViewDblClick();
   void RegViewColumnClick(int column);
+  // The user ticked (on) or cleared (off) a row's box: an edit like the others.
+  void RegViewCheck(int index);
 
  private:
   void ConnectHandlers();
@@ -68,8 +70,11 @@ class TRegistryPage : public TDialog {
   // characters the ANSI code page cannot carry.
   bool EditableHere(int index);
   bool NameFreeForEditing(const std::string& name);
-  // The rows that can be edited here, as values.
-  TValueList ListedValues() const;
+  // The rows that can be edited here and are switched on (or off), as values.
+  TValueList ListedValues(bool switchedOn) const;
+  // Writes what the list changed among the switched-off entries into the
+  // key's sub-key; true when nothing failed.
+  bool SaveSwitchedOff();
   // Keeps another program's changes to the key, unless the user lets the
   // changes of the list overwrite them; tells the user what changed.
   TKeyChanges SettleOtherChanges(const TKeyChanges& mine, const TKeyChanges& theirs, const TValueList& current);
@@ -77,6 +82,8 @@ class TRegistryPage : public TDialog {
   // The key's values as last loaded or saved: a save writes only what the
   // list changed against them.
   TValueList loaded_;
+  // The switched-off entries as last loaded or saved.
+  TValueList loadedOff_;
 
   TPageControl& AutoStartPageControl;
   // Which entries of the key shown Windows has switched off; none where it

@@ -10,6 +10,9 @@ inline std::string SaveKeyQuestion(const std::string& keyPath) {
 }
 inline std::string DiscardQuestion(const std::string& keyPath) { return "Änderungen für " + keyPath + " verwerfen?"; }
 inline constexpr char kSaved[] = "Speicherung abgeschlossen!";
+// The comment line of an export that leaves switched-off entries out.
+inline constexpr char kSwitchedOffNotExported[] =
+    "Nur eingeschaltete Einträge; ausgeschaltete Einträge sind nicht enthalten.";
 
 // A value another program added, changed or removed since the key was loaded.
 inline std::string ShownName(const std::string& name) { return name.empty() ? "(Standard)" : name; }

@@ -8,6 +8,7 @@
 #include "registry/RunKeyPath.h"
 #include "registry/RunRowData.h"
 #include "support/KeyChanges.h"
+#include "support/SwitchedOffEntries.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -40,13 +41,29 @@ std::string Names(const TKeyChanges& changes) {
 
 }  // namespace
 
-TValueList TRegistryPage::ListedValues() const {
+TValueList TRegistryPage::ListedValues(bool switchedOn) const {
   TValueList values;
   for (int i = 0; i < RegView.Count(); ++i) {
     TListRow row = RegView.Row(i);
-    if (RunRowEditable(row.data)) values.push_back({row.caption, row.subItem, RunRowType(row.data)});
+    if (RunRowEditable(row.data) && row.checked == switchedOn)
+      values.push_back({row.caption, row.subItem, RunRowType(row.data)});
   }
   return values;
+}
+
+// Only Velmora writes the sub-key, so no other program's changes to settle.
+bool TRegistryPage::SaveSwitchedOff() {
+  TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
+  const TKeyChanges changes = ChangesBetween(EditableValues(loadedOff_), ListedValues(false));
+  bool saved = true;
+  if (!changes.empty()) {
+    saved = CreateSwitchedOffKey(key.root, key.subKey, key.view) &&
+            WriteKeyChanges(key.root, SwitchedOffKey(key.subKey), changes, key.view);
+    RemoveSwitchedOffKeyIfEmpty(key.root, key.subKey, key.view);
+  }
+  loadedOff_.clear();
+  ReadKeyValues(key.root, SwitchedOffKey(key.subKey), loadedOff_, key.view);
+  return saved;
 }
 
 TKeyChanges TRegistryPage::SettleOtherChanges(const TKeyChanges& mine, const TKeyChanges& theirs,
@@ -70,11 +87,13 @@ void TRegistryPage::SaveRegBtnClick() {
     TRunKeyPath key = ResolveRunKeyPath(CurrentRegKey);
     TValueList current;
     ReadKeyValues(key.root, key.subKey, current, key.view);
-    TKeyChanges mine = ChangesBetween(EditableValues(loaded_), ListedValues());
+    TKeyChanges mine = ChangesBetween(EditableValues(loaded_), ListedValues(true));
     TKeyChanges theirs = ChangesBetween(loaded_, current);
     changedElsewhere = !theirs.empty();
     if (changedElsewhere) mine = SettleOtherChanges(mine, theirs, current);
-    const bool saved = WriteKeyChanges(key.root, key.subKey, mine, key.view);
+    // Entries switched off are kept before they leave the key.
+    const bool offSaved = SaveSwitchedOff();
+    const bool saved = WriteKeyChanges(key.root, key.subKey, mine, key.view) && offSaved;
     if (saved) ShowInfo(RegistryTexts::kSaved);
     // After a failure the list still holds what the key lacks.
     RegChanged = !saved;

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "registry/RunKeyPath.h"
+#include "support/SwitchedOffEntries.h"
 
 namespace {
 constexpr char kRunKeys[] = "Software\\Microsoft\\Windows\\CurrentVersion\\";
@@ -123,6 +124,7 @@ void EmptyRunKeys() {
     HKEY handle;
     RegCreateKeyExA(key.root, key.subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | key.view, nullptr, &handle,
                     nullptr);
+    RegDeleteTreeA(handle, kSwitchedOffName);  // through the handle: in the key's own view
     RegCloseKey(handle);
     DeleteAllValues(key.root, key.subKey, key.view);
   }

@@ -49,7 +49,8 @@ std::string RunKeyPath(const char* rootName, const char* keyName);
 // editor names it.
 std::string RunKey32Path(const char* keyName);
 
-// Creates the Run-type keys and empties them, before and after a test.
+// Creates the Run-type keys and empties them, switched-off entries
+// included, before and after a test.
 class TRunKeysSandbox {
  public:
   TRunKeysSandbox();

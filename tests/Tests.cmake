@@ -25,11 +25,15 @@ add_test(NAME wine.stop COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --stop-server)
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
 
+# The program that the logon tests have Windows start, beside the test programs.
+add_executable(velmora_marker WIN32 tests/marker/marker.cpp)
+velmora_target_settings(velmora_marker)
+
 foreach(flavour ${VELMORA_FLAVOURS})
   add_executable(velmora_tests_${flavour} $<TARGET_OBJECTS:velmora_test_objs> ${VELMORA_RESOURCES})
   velmora_target_settings(velmora_tests_${flavour})
   target_link_libraries(velmora_tests_${flavour} PRIVATE velmora_test_objs)
-  add_dependencies(velmora_tests_${flavour} velmora_help)
+  add_dependencies(velmora_tests_${flavour} velmora_help velmora_marker)
   # The tests share the real Run keys and folders of one prefix: one at a time.
   gtest_discover_tests(velmora_tests_${flavour}
     TEST_PREFIX "${flavour}."

@@ -47,7 +47,23 @@ TListRow TListView::Row(int index) const {
   item.mask = LVIF_PARAM | LVIF_IMAGE;
   item.iItem = index;
   SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return {Caption(index), SubItem(index), item.iImage, item.lParam, SubItem2(index)};
+  return {Caption(index), SubItem(index), item.iImage, item.lParam, SubItem2(index), Checked(index)};
+}
+
+void TListView::ShowCheckBoxes() {
+  ListView_SetExtendedListViewStyleEx(Handle(), LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+}
+
+bool TListView::HasCheckBoxes() const {
+  return (ListView_GetExtendedListViewStyle(Handle()) & LVS_EX_CHECKBOXES) != 0;
+}
+
+bool TListView::Checked(int index) const { return ListView_GetCheckState(Handle(), index) == TRUE; }
+
+void TListView::SetChecked(int index, bool checked) {
+  ++quiet_;
+  ListView_SetCheckState(Handle(), index, checked);
+  --quiet_;
 }
 
 void TListView::Insert(int index, const TListRow& row) {
@@ -60,6 +76,7 @@ void TListView::Insert(int index, const TListRow& row) {
   index = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   SetSubItem(index, row.subItem);
   if (!row.subItem2.empty()) SetSubItem2(index, row.subItem2);
+  if (HasCheckBoxes()) SetChecked(index, row.checked);
 }
 
 void TListView::Add(const TListRow& row) {
@@ -124,7 +141,7 @@ std::vector<TListView::StoredRow> TListView::ReadAll() const {
   std::vector<StoredRow> rows(Count());
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     rows[i].row = Row(i);
-    rows[i].state = ListView_GetItemState(Handle(), i, LVIS_SELECTED | LVIS_FOCUSED);
+    rows[i].state = ListView_GetItemState(Handle(), i, LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK);
   }
   return rows;
 }
@@ -139,7 +156,7 @@ void TListView::WriteAll(const std::vector<StoredRow>& rows) {
     item.iImage = row.image;
     item.lParam = row.data;
     item.state = rows[i].state;
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK;
     SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     SetSubItem(i, row.subItem);
     SetSubItem2(i, row.subItem2);
@@ -167,9 +184,20 @@ bool TListView::FocusStaysInWindow() const {
 
 LRESULT TListView::Notify(NMHDR& header) {
   switch (header.code) {
-    case LVN_ITEMCHANGED:
-      if (quiet_ == 0 && OnChange) OnChange();
+    case LVN_ITEMCHANGED: {
+      if (quiet_ > 0) return 0;
+      const NMLISTVIEW& change = reinterpret_cast<NMLISTVIEW&>(header);
+      // A row that was just inserted gets its first box (from no state
+      // image): that is no tick of the user's.
+      const bool boxChanged = (change.uChanged & LVIF_STATE) && (change.uOldState & LVIS_STATEIMAGEMASK) &&
+                              ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
+      if (boxChanged) {
+        if (OnCheck) OnCheck(change.iItem);
+      } else if (OnChange) {
+        OnChange();
+      }
       return 0;
+    }
     case NM_KILLFOCUS:
       if (OnExit && FocusStaysInWindow()) OnExit();
       return 0;

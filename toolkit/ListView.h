@@ -17,6 +17,7 @@ struct TListRow {
   int image = 0;
   LPARAM data = 0;
   std::string subItem2 = {};  // the third column's text, where the list has one
+  bool checked = true;  // the row's check box, in a list that shows them
 };
 
 class TListView : public TControl {
@@ -50,6 +51,13 @@ class TListView : public TControl {
   void Delete(int index);
   void Clear();
 
+  // A check box in front of every row (LVS_EX_CHECKBOXES).
+  void ShowCheckBoxes();
+  bool HasCheckBoxes() const;
+  bool Checked(int index) const;
+  // Sets the box as code does: OnCheck does not fire.
+  void SetChecked(int index, bool checked);
+
   // -1 when no row is selected.
   int SelectedIndex() const;
   void Select(int index);
@@ -69,6 +77,8 @@ class TListView : public TControl {
   std::function<void()> OnExit;
   std::function<void()> OnDblClick;
   std::function<void(int column)> OnColumnClick;
+  // The user ticked or cleared the check box of a row.
+  std::function<void(int index)> OnCheck;
   // Asked before a caption is edited in place; the edit goes on only when
   // the handler leaves allowEdit true.
   std::function<void(int index, bool& allowEdit)> OnEditing;

@@ -1,0 +1,167 @@
+#include "support/SwitchedOffEntries.h"
+
+#include <vector>
+
+#include "support/Tools.h"
+#include "toolkit/Interaction.h"
+
+namespace {
+
+std::string ReplaceQuestion(const std::string& name) {
+  return "Es gibt bereits einen Eintrag \"" + name + "\". Soll er ersetzt werden?";
+}
+std::string CannotMove(const std::string& name) {
+  return "Konnte Eintrag \"" + name + "\" nicht verschieben! Er bleibt, wo er war.";
+}
+
+std::wstring Wide(const std::string& text) {
+  int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+  wide.resize(length > 0 ? length - 1 : 0);
+  return wide;
+}
+
+// A registry value as stored: type and data bytes, untouched. The NT family
+// keeps text as UTF-16, which only the wide functions hand over unchanged;
+// the 9x family has the ANSI functions only, and stores what they pass.
+struct TStoredBytes {
+  DWORD type = REG_NONE;
+  std::vector<BYTE> data;
+};
+
+bool Exists(HKEY key, const std::string& name) {
+  LONG result = IsWinNT ? RegQueryValueExW(key, Wide(name).c_str(), nullptr, nullptr, nullptr, nullptr)
+                        : RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr);
+  return result == ERROR_SUCCESS;
+}
+
+bool ReadBytes(HKEY key, const std::string& name, TStoredBytes& value) {
+  const std::wstring wideName = Wide(name);
+  auto query = [&](BYTE* data, DWORD* size) {
+    return IsWinNT ? RegQueryValueExW(key, wideName.c_str(), nullptr, &value.type, data, size)
+                   : RegQueryValueExA(key, name.c_str(), nullptr, &value.type, data, size);
+  };
+  DWORD size = 0;
+  if (query(nullptr, &size) != ERROR_SUCCESS) return false;
+  value.data.resize(size);
+  if (query(value.data.data(), &size) != ERROR_SUCCESS) return false;
+  value.data.resize(size);
+  return value.type == REG_SZ || value.type == REG_EXPAND_SZ;
+}
+
+bool WriteBytes(HKEY key, const std::string& name, const TStoredBytes& value) {
+  const DWORD size = static_cast<DWORD>(value.data.size());
+  LONG result = IsWinNT ? RegSetValueExW(key, Wide(name).c_str(), 0, value.type, value.data.data(), size)
+                        : RegSetValueExA(key, name.c_str(), 0, value.type, value.data.data(), size);
+  return result == ERROR_SUCCESS;
+}
+
+bool DeleteValue(HKEY key, const std::string& name) {
+  LONG result = IsWinNT ? RegDeleteValueW(key, Wide(name).c_str()) : RegDeleteValueA(key, name.c_str());
+  return result == ERROR_SUCCESS;
+}
+
+// A key opened for moving values, created when missing.
+class TOpenedKey {
+ public:
+  TOpenedKey(HKEY root, const std::string& subKey, REGSAM view = 0) {
+    if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE | view, nullptr, &key_,
+                        nullptr) != ERROR_SUCCESS)
+      key_ = nullptr;
+  }
+  ~TOpenedKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  TOpenedKey(const TOpenedKey&) = delete;
+  TOpenedKey& operator=(const TOpenedKey&) = delete;
+  HKEY Handle() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+// Copies, then deletes the source; a source that cannot be deleted takes
+// the copy back, so the entry is never in both places.
+bool MoveValue(HKEY from, HKEY to, const std::string& name) {
+  TStoredBytes value;
+  if (!ReadBytes(from, name, value) || !WriteBytes(to, name, value)) return false;
+  if (DeleteValue(from, name)) return true;
+  DeleteValue(to, name);
+  return false;
+}
+
+}  // namespace
+
+bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view) {
+  return TOpenedKey(root, SwitchedOffKey(runKey), view).Handle() != nullptr;
+}
+
+// The sub-key goes with its last entry, so nothing is left behind once every
+// entry is on again; one that holds sub-keys of its own is not touched.
+void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view) {
+  HKEY parent, key;
+  if (RegOpenKeyExA(root, runKey.c_str(), 0, KEY_QUERY_VALUE | view, &parent) != ERROR_SUCCESS) return;
+  if (RegOpenKeyExA(parent, kSwitchedOffName, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+    DWORD subKeys = 1, values = 1;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                     nullptr);
+    RegCloseKey(key);
+    // Deleted through the Run key's handle, so in the view it was opened in.
+    if (subKeys == 0 && values == 0) RegDeleteKeyA(parent, kSwitchedOffName);
+  }
+  RegCloseKey(parent);
+}
+
+namespace {
+
+}  // namespace
+
+std::string SwitchedOffKey(const std::string& runKey) { return runKey + "\\" + kSwitchedOffName; }
+
+std::string SwitchedOffFolder(const std::string& folder) {
+  return WithFinalBackslash(folder) + kSwitchedOffName + "\\";
+}
+
+namespace {
+
+bool MoveRunValue(HKEY root, const std::string& runKey, const std::string& name, bool on) {
+  TOpenedKey runValues(root, runKey), waiting(root, SwitchedOffKey(runKey));
+  if (!runValues.Handle() || !waiting.Handle()) {
+    ShowError(CannotMove(name));
+    return false;
+  }
+  HKEY from = on ? waiting.Handle() : runValues.Handle();
+  HKEY to = on ? runValues.Handle() : waiting.Handle();
+  if (Exists(to, name) && !Confirm(ReplaceQuestion(name))) return false;
+  if (MoveValue(from, to, name)) return true;
+  ShowError(CannotMove(name));
+  return false;
+}
+
+bool MoveLink(const std::string& from, const std::string& to, const std::string& fileName) {
+  if (FileExists(to)) {
+    if (!Confirm(ReplaceQuestion(fileName))) return false;
+    DeleteFileA(to.c_str());  // a file that stays makes the move fail, and that is reported
+  }
+  if (MoveFileA(from.c_str(), to.c_str())) return true;
+  ShowError(CannotMove(fileName));
+  return false;
+}
+
+}  // namespace
+
+bool SwitchRunValue(HKEY root, const std::string& runKey, const std::string& name, bool on) {
+  const bool moved = MoveRunValue(root, runKey, name, on);
+  RemoveSwitchedOffKeyIfEmpty(root, runKey);
+  return moved;
+}
+
+bool SwitchLink(const std::string& folder, const std::string& fileName, bool on) {
+  const std::string waitingFolder = SwitchedOffFolder(folder);
+  CreateDirectoryA(waitingFolder.c_str(), nullptr);
+  const std::string active = WithFinalBackslash(folder) + fileName, waiting = waitingFolder + fileName;
+  const bool moved = on ? MoveLink(waiting, active, fileName) : MoveLink(active, waiting, fileName);
+  RemoveDirectoryA(waitingFolder.c_str());  // only an empty folder goes
+  return moved;
+}

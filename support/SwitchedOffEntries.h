@@ -1,0 +1,36 @@
+#pragma once
+// Entries switched off without being lost. Windows starts the values of a
+// Run-type key but not what its sub-keys hold, and the shortcuts of a
+// start-up folder but not those of its sub-folders. So a switched-off entry
+// waits, unchanged, in a sub-key or sub-folder of the place it came from,
+// where the user (and Velmora) finds it again, and moves back from there.
+
+#include <windows.h>
+
+#include <string>
+
+// The name of the sub-key and of the sub-folder where entries wait.
+inline constexpr char kSwitchedOffName[] = "Velmora-deaktiviert";
+
+// The sub-key of runKey (a path below root) that holds its switched-off values.
+std::string SwitchedOffKey(const std::string& runKey);
+// The sub-folder of folder (with or without a final backslash) that holds its
+// switched-off shortcuts, with a final backslash.
+std::string SwitchedOffFolder(const std::string& folder);
+
+// Makes the sub-key of runKey exist; false when it cannot be created. view
+// is the registry view of runKey (0, KEY_WOW64_32KEY or KEY_WOW64_64KEY).
+bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view = 0);
+// Removes the sub-key of runKey when it holds nothing any more.
+void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view = 0);
+
+// Moves the text value name from runKey into its sub-key (on = false) or back
+// (on = true); the value keeps its type and data bytes. A value of that name
+// at the destination is replaced only when the user agrees. False when
+// nothing moved: the user declined, or a failure that was reported.
+bool SwitchRunValue(HKEY root, const std::string& runKey, const std::string& name, bool on);
+
+// Moves the shortcut fileName of folder into its sub-folder (on = false) or
+// back (on = true), as the file system moves it: the same bytes and
+// attributes. Asks before replacing a file of that name, as above.
+bool SwitchLink(const std::string& folder, const std::string& fileName, bool on);

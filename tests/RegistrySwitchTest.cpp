@@ -1,0 +1,101 @@
+// Switching Run entries off and on from the Registry page: an edit like the
+// others, written on save into the key's sub-key and back.
+#include <algorithm>
+
+#include "tests/RegistryPageFixture.h"
+#include "tests/ScratchFolder.h"
+#include "support/SwitchedOffEntries.h"
+
+namespace {
+
+using TValues = std::vector<TStoredValue>;
+
+class RegistrySwitchTest : public RegistryPageTest {
+ protected:
+  TValues Waiting(const std::string& keyPath) {
+    TRunKeyPath key = ResolveRunKeyPath(keyPath);
+    return StoredValues(key.root, SwitchedOffKey(key.subKey));
+  }
+  int RowOf(const std::string& name) {
+    for (int i = 0; i < View().Count(); ++i)
+      if (View().Caption(i) == name) return i;
+    return -1;
+  }
+  // What the user's click on a row's box does to the list.
+  void Tick(const std::string& name, bool checked) { ListView_SetCheckState(View().Handle(), RowOf(name), checked); }
+  std::vector<bool> Ticks() {
+    std::vector<bool> ticks;
+    for (int i = 0; i < View().Count(); ++i) ticks.push_back(View().Checked(i));
+    return ticks;
+  }
+};
+
+TEST_F(RegistrySwitchTest, UntickingIsAnEditThatTheSaveMovesIntoTheSubKeyAndTickingMovesBack) {
+  Store(kHKCURun, "Pfad", "%windir%\\a.exe", REG_EXPAND_SZ);
+  Store(kHKCURun, "Werkzeug", "w.exe");
+  Open();
+  Press(Page().HKCURunBtn);
+  EXPECT_EQ(Ticks(), (std::vector<bool>{true, true}));
+
+  Tick("Pfad", false);
+  EXPECT_TRUE(Page().RegChanged);
+  EXPECT_EQ(Waiting(kHKCURun), TValues{}) << "nothing is written before the save";
+  Press(Page().SaveRegBtn);
+  EXPECT_EQ(Stored(kHKCURun), (TValues{{"Werkzeug", "w.exe", REG_SZ}}));
+  EXPECT_EQ(Waiting(kHKCURun), (TValues{{"Pfad", "%windir%\\a.exe", REG_EXPAND_SZ}}));
+
+  Press(Page().RegRefreshBtn);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Pfad=%windir%\\a.exe", "Werkzeug=w.exe"}));
+  EXPECT_EQ(Ticks(), (std::vector<bool>{false, true}));
+
+  Tick("Pfad", true);
+  Press(Page().SaveRegBtn);
+  TValues stored = Stored(kHKCURun);
+  std::sort(stored.begin(), stored.end(), [](auto& a, auto& b) { return a.name < b.name; });
+  EXPECT_EQ(stored, (TValues{{"Pfad", "%windir%\\a.exe", REG_EXPAND_SZ}, {"Werkzeug", "w.exe", REG_SZ}}));
+  EXPECT_EQ(Waiting(kHKCURun), TValues{});
+  ExpectShown(dialogs, {Info("Speicherung abgeschlossen!"), Info("Speicherung abgeschlossen!")});
+}
+
+TEST_F(RegistrySwitchTest, SwitchingOffAndClosingWithoutSavingLeavesTheEntryOn) {
+  Store(kHKLMRun, "Werkzeug", "w.exe");
+  Open();
+  Tick("Werkzeug", false);
+  dialogs.Answer({TModalResult::No});
+  form->Close();
+  ExpectShown(dialogs, {Question("Änderungen in die Windows-Registrierung speichern?")});
+  form.reset();
+
+  Open();
+  EXPECT_EQ(Ticks(), std::vector<bool>{true});
+  EXPECT_EQ(Stored(kHKLMRun), (TValues{{"Werkzeug", "w.exe", REG_SZ}}));
+  EXPECT_EQ(Waiting(kHKLMRun), TValues{});
+}
+
+TEST_F(RegistrySwitchTest, SortingKeepsEachRowsTickAndTheCheckLeavesSwitchedOffEntriesAlone) {
+  Store(kHKLMRun, "A", "C:\\fehlt\\a.exe");
+  Store(kHKLMRun, "B", "notepad.exe");
+  Open();
+  Tick("A", false);
+  Page().RegViewColumnClick(0);
+  Page().RegViewColumnClick(0);  // descending
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"B=notepad.exe", "A=C:\\fehlt\\a.exe"}));
+  EXPECT_EQ(Ticks(), (std::vector<bool>{true, false}));
+  Press(Page().RegCheckBtn);
+  ExpectShown(dialogs, {Info("Alle Dateiangaben sind korrekt!")});
+}
+
+TEST_F(RegistrySwitchTest, ExportWritesOnlyTheEntriesThatAreOnAndSaysSo) {
+  TScratchFolder folder("switch-export");
+  Store(kHKLMRun, "Aus", "aus.exe");
+  Store(kHKLMRun, "An", "an.exe");
+  Open();
+  Tick("Aus", false);
+  dialogs.ChooseFile(folder.File("run.reg"));
+  Press(Page().RegExportBtn);
+  EXPECT_EQ(ReadFileBytes(folder.File("run.reg")),
+            "REGEDIT4\r\n\r\n; Nur eingeschaltete Einträge; ausgeschaltete Einträge sind nicht enthalten.\r\n[" +
+                kHKLMRun + "]\r\n\"An\"=\"an.exe\"\r\n\r\n");
+}
+
+}  // namespace
