@@ -28,6 +28,15 @@ int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(
 // the listing's order; wide, since a name may have no ANSI form.
 std::vector<std::wstring> LinkFilesIn(const std::string& folder) {
   std::vector<std::wstring> names;
+  if (!IsWinNT) {  // the 9x family's wide file functions are stubs that fail
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*.lnk").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(WideFromAnsi(found.cFileName));
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((WideFromAnsi(folder) + L"*.lnk").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
@@ -147,7 +156,8 @@ void TAutostartPage::AutostartDeleteBtnClick() {
   if (selected < 0) return;
   const std::string caption = AutoStartFolderLV.Caption(selected);
   if (!Confirm(AutostartTexts::DeleteQuestion(caption))) return;
-  if (DeleteFileW(LinkFileOf(selected).c_str())) AutostartRefreshBtnClick();
+  const std::wstring file = LinkFileOf(selected);
+  if (IsWinNT ? DeleteFileW(file.c_str()) : DeleteFileA(AnsiFromWide(file).c_str())) AutostartRefreshBtnClick();
   else ShowError(AutostartTexts::kCannotDelete);
 }
 
