@@ -1,14 +1,7 @@
 #include "support/AnsiText.h"
+#include "support/WideText.h"
 
 #include <windows.h>
-
-std::wstring Widen(const std::string& ansi) {
-  if (ansi.empty()) return {};
-  const int size = static_cast<int>(ansi.size());
-  std::wstring wide(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
 
 std::string AnsiForm(const std::wstring& wide) {
   if (wide.empty()) return {};
@@ -23,6 +16,6 @@ std::string AnsiForm(const std::wstring& wide) {
 std::optional<std::string> ExactAnsiForm(const std::wstring& wide) {
   // A round trip tells a replaced character from an exact one.
   std::string ansi = AnsiForm(wide);
-  if (Widen(ansi) != wide) return std::nullopt;
+  if (WideFromAnsi(ansi) != wide) return std::nullopt;
   return ansi;
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-std::wstring Widen(const std::string& ansi);
+// The way back to wide text is WideFromAnsi (support/WideText.h).
 
 // The text in the ANSI code page, each character it cannot carry shown as "?".
 std::string AnsiForm(const std::wstring& wide);

@@ -5,9 +5,10 @@
 #include <map>
 
 #include "support/AnsiText.h"
+#include "support/WideText.h"
 
 std::wstring ValueIdentity(const TRunValue& value) {
-  std::wstring name = value.ansiForm ? Widen(value.name) : value.wideName;
+  std::wstring name = value.ansiForm ? WideFromAnsi(value.name) : value.wideName;
   CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
   return name;
 }

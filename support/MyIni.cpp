@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/AnsiText.h"
+#include "support/WideText.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "toolkit/Interaction.h"
@@ -114,7 +115,7 @@ std::string TTheIniFile::ReadEntry(const std::string& key, const std::string& de
 
 bool TTheIniFile::EntryHasAnsiForm(const std::string& key) {
   if (!IsWinNT || key.empty() || !accessible_) return true;
-  const std::wstring section = Widen(Section), name = Widen(key), path = Widen(fullPath_);
+  const std::wstring section = WideFromAnsi(Section), name = WideFromAnsi(key), path = WideFromAnsi(fullPath_);
   const std::wstring value = ReadWhole<wchar_t>([&](wchar_t* buffer, DWORD size) {
     return GetPrivateProfileStringW(section.c_str(), name.c_str(), L"", buffer, size, path.c_str());
   });

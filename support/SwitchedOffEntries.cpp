@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "support/Tools.h"
+#include "support/WideText.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -14,14 +15,6 @@ std::string CannotMove(const std::string& name) {
   return "Konnte Eintrag \"" + name + "\" nicht verschieben! Er bleibt, wo er war.";
 }
 
-std::wstring Wide(const std::string& text) {
-  int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(length, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-  wide.resize(length > 0 ? length - 1 : 0);
-  return wide;
-}
-
 // A registry value as stored: type and data bytes, untouched. The NT family
 // keeps text as UTF-16, which only the wide functions hand over unchanged;
 // the 9x family has the ANSI functions only, and stores what they pass.
@@ -31,13 +24,13 @@ struct TStoredBytes {
 };
 
 bool Exists(HKEY key, const std::string& name) {
-  LONG result = IsWinNT ? RegQueryValueExW(key, Wide(name).c_str(), nullptr, nullptr, nullptr, nullptr)
+  LONG result = IsWinNT ? RegQueryValueExW(key, WideFromAnsi(name).c_str(), nullptr, nullptr, nullptr, nullptr)
                         : RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr);
   return result == ERROR_SUCCESS;
 }
 
 bool ReadBytes(HKEY key, const std::string& name, TStoredBytes& value) {
-  const std::wstring wideName = Wide(name);
+  const std::wstring wideName = WideFromAnsi(name);
   auto query = [&](BYTE* data, DWORD* size) {
     return IsWinNT ? RegQueryValueExW(key, wideName.c_str(), nullptr, &value.type, data, size)
                    : RegQueryValueExA(key, name.c_str(), nullptr, &value.type, data, size);
@@ -52,13 +45,13 @@ bool ReadBytes(HKEY key, const std::string& name, TStoredBytes& value) {
 
 bool WriteBytes(HKEY key, const std::string& name, const TStoredBytes& value) {
   const DWORD size = static_cast<DWORD>(value.data.size());
-  LONG result = IsWinNT ? RegSetValueExW(key, Wide(name).c_str(), 0, value.type, value.data.data(), size)
+  LONG result = IsWinNT ? RegSetValueExW(key, WideFromAnsi(name).c_str(), 0, value.type, value.data.data(), size)
                         : RegSetValueExA(key, name.c_str(), 0, value.type, value.data.data(), size);
   return result == ERROR_SUCCESS;
 }
 
 bool DeleteValue(HKEY key, const std::string& name) {
-  LONG result = IsWinNT ? RegDeleteValueW(key, Wide(name).c_str()) : RegDeleteValueA(key, name.c_str());
+  LONG result = IsWinNT ? RegDeleteValueW(key, WideFromAnsi(name).c_str()) : RegDeleteValueA(key, name.c_str());
   return result == ERROR_SUCCESS;
 }
 

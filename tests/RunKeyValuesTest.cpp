@@ -8,6 +8,7 @@
 #include "support/RunKeyValues.h"
 #include "support/Tools.h"
 #include "support/AnsiText.h"
+#include "support/WideText.h"
 #include "tests/FakeInteraction.h"
 #include "tests/RegistrySandbox.h"
 
@@ -155,7 +156,7 @@ TEST_F(RunKeyValuesTest, TextsTheAnsiCodePageCannotCarryAreReadExactlyOnTheNTFam
     auto found = std::find_if(read.begin(), read.end(), [&](auto& v) { return v.name == c.ansiName; });
     ASSERT_NE(found, read.end()) << c.ansiName;
     EXPECT_EQ(found->data, c.ansiData);
-    const bool exact = Widen(c.ansiName) == c.name && Widen(c.ansiData) == c.data;
+    const bool exact = WideFromAnsi(c.ansiName) == c.name && WideFromAnsi(c.ansiData) == c.data;
     if (IsWinNT && !exact)
       EXPECT_EQ(*found, (TRunValue{c.ansiName, c.ansiData, REG_SZ, false, c.name, c.data}));
     else  // the 9x family has only the ANSI registry

@@ -6,6 +6,7 @@
 
 #include "registry/RunKeyPath.h"
 #include "support/AnsiText.h"
+#include "support/WideText.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchFolder.h"
 
@@ -28,7 +29,7 @@ TEST(SandboxCleanup, TheScratchFolderRemovesEveryFileAndFolder) {
   std::wstring folder;
   {
     TScratchFolder scratch("sandbox-cleanup");
-    folder = Widen(scratch.Path());
+    folder = WideFromAnsi(scratch.Path());
     for (const std::wstring& name : kNames) {
       const std::wstring sub = folder + L"\\" + name;
       ASSERT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));

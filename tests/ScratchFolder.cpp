@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "support/AnsiText.h"
+#include "support/WideText.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void RemoveTree(const std::wstring& folder) {
   RemoveDirectoryW(folder.c_str());
 }
 
-void RemoveTree(const std::string& folder) { RemoveTree(Widen(folder)); }
+void RemoveTree(const std::string& folder) { RemoveTree(WideFromAnsi(folder)); }
 
 }  // namespace
 
