@@ -14,6 +14,7 @@
 #include "support/SwitchedOffEntries.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
+#include "support/WideFiles.h"
 #include "support/WideText.h"
 #include "support/WindowsVersion.h"
 #include "toolkit/Interaction.h"
@@ -21,30 +22,7 @@
 namespace {
 
 constexpr int kScopeButtonGroup = 1;
-// The data of a row whose shortcut waits switched off.
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
-
-// The names of the shortcuts in folder, hidden and system ones included, in
-// the listing's order; wide, since a name may have no ANSI form.
-std::vector<std::wstring> LinkFilesIn(const std::string& folder) {
-  std::vector<std::wstring> names;
-  if (!IsWinNT) {  // the 9x family's wide file functions are stubs that fail
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*.lnk").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(WideFromAnsi(found.cFileName));
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-  }
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((WideFromAnsi(folder) + L"*.lnk").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do names.push_back(found.cFileName);
-  while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
 
 }  // namespace
 
@@ -114,15 +92,17 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     ClearAutostartList();
     const std::string folder = ScopeFolder();
     AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
-    linkNames_ = LinkFilesIn(folder);
+    linkNames_ = FileNamesIn(WideFromAnsi(folder), L"*.lnk");
     FolderApprovals = StartupFolderApprovals(AutostartCurrentUserBtn.Down());
     std::vector<TListRow> rows;
-    firstSwitchedOff_ = linkNames_.size();
-    for (std::wstring& name : LinkFilesIn(SwitchedOffFolder(folder))) linkNames_.push_back(std::move(name));
+    firstWaiting_ = linkNames_.size();
+    for (std::wstring& name : FileNamesIn(WideFromAnsi(SwitchedOffFolder(folder)), L"*.lnk"))
+      linkNames_.push_back(std::move(name));
+    // What Windows' task manager switched off is off here too.
     for (size_t i = 0; i < linkNames_.size(); ++i) {
       const std::string name = AnsiFromWide(linkNames_[i]);
       rows.push_back({name, StartupStatusText(FolderApprovals, name), kRowImage, static_cast<LPARAM>(i), "",
-                      i < firstSwitchedOff_});
+                      i < firstWaiting_ && !SwitchedOff(FolderApprovals, name)});
     }
     AutoStartFolderLV.SetRows(std::move(rows));
     ShowNamesWithoutAnsiForm();
@@ -156,19 +136,18 @@ void TAutostartPage::AutostartDeleteBtnClick() {
   if (selected < 0) return;
   const std::string caption = AutoStartFolderLV.Caption(selected);
   if (!Confirm(AutostartTexts::DeleteQuestion(caption))) return;
-  const std::wstring file = LinkFileOf(selected);
-  if (IsWinNT ? DeleteFileW(file.c_str()) : DeleteFileA(AnsiFromWide(file).c_str())) AutostartRefreshBtnClick();
+  if (DeletePath(LinkFileOf(selected))) AutostartRefreshBtnClick();
   else ShowError(AutostartTexts::kCannotDelete);
 }
 
 std::wstring TAutostartPage::LinkFileOf(int row) const {
-  const std::string folder = IsSwitchedOn(row) ? ScopeFolder() : SwitchedOffFolder(ScopeFolder());
-  return WideFromAnsi(folder) + linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(row))];
+  const std::string folder = Waits(row) ? SwitchedOffFolder(ScopeFolder()) : ScopeFolder();
+  return WideFromAnsi(folder) + LinkNameOf(row);
 }
 
 void TAutostartPage::ShowNamesWithoutAnsiForm() {
   for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
-    const std::wstring& name = linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(i))];
+    const std::wstring& name = LinkNameOf(i);
     if (!HasAnsiForm(name)) AutoStartFolderLV.ShowWideCaption(i, name);
   }
 }
@@ -180,21 +159,33 @@ bool TAutostartPage::LinkTargetFound(const std::wstring& linkFile) {
 void TAutostartPage::AutostartCheckBtnClick() {
   ShowInfo(AutostartTexts::kCheckNote);
   AutostartRefreshBtnClick();
-  for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
-    const std::string caption = AutoStartFolderLV.Caption(i);
-    if (IsSwitchedOn(i) && !SwitchedOff(FolderApprovals, caption) && !LinkTargetFound(LinkFileOf(i)))
-      ShowError(AutostartTexts::TargetNotFound(caption));
-  }
+  // What is switched off (here or by Windows) starts nothing: no fault.
+  for (int i = 0; i < AutoStartFolderLV.Count(); ++i)
+    if (AutoStartFolderLV.Checked(i) && !LinkTargetFound(LinkFileOf(i)))
+      ShowError(AutostartTexts::TargetNotFound(AutoStartFolderLV.Caption(i)));
 }
 
-bool TAutostartPage::IsSwitchedOn(int index) const {
-  return static_cast<size_t>(AutoStartFolderLV.Data(index)) < firstSwitchedOff_;
+const std::wstring& TAutostartPage::LinkNameOf(int row) const {
+  return linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(row))];
 }
 
+bool TAutostartPage::Waits(int row) const { return static_cast<size_t>(AutoStartFolderLV.Data(row)) >= firstWaiting_; }
+
+// Ticking brings a shortcut back from the sub-folder; unticking sends it
+// there.
 void TAutostartPage::AutoStartFolderLVCheck(int index) {
-  SwitchLink(ScopeFolder(), AutoStartFolderLV.Caption(index), AutoStartFolderLV.Checked(index));
+  const std::string caption = AutoStartFolderLV.Caption(index);
+  if (!AutoStartFolderLV.Checked(index)) SwitchLink(ScopeFolder(), LinkNameOf(index), false);
+  else if (!Waits(index) || SwitchLink(ScopeFolder(), LinkNameOf(index), true)) SwitchOnInWindows(caption);
   // The list shows the folder as it now is, also when the switch did not happen.
   AutostartRefreshBtnClick();
+}
+
+// Where Windows' task manager switched the shortcut off, Windows is told to
+// start it again, as its task manager does: ticked means started for both.
+void TAutostartPage::SwitchOnInWindows(const std::string& linkName) {
+  if (SwitchedOff(FolderApprovals, linkName) && !FolderApprovals->SwitchOn(linkName))
+    ShowError(StartupStatus::CannotSwitchOnInWindows(linkName));
 }
 
 void TAutostartPage::AutoStartFolderLVChange() { AutostartDeleteBtn.SetEnabled(AutoStartFolderLV.SelectedIndex() >= 0); }

@@ -1,7 +1,7 @@
 #pragma once
 // The "Autostart" page: the shortcuts in the start-up folder of the current
-// user or of all users, those switched off included (unticked). Every change
-// acts on the folder at once.
+// user or of all users, those switched off (here or by Windows) included,
+// unticked. Every change acts on the folder at once.
 
 #include <optional>
 #include <string>
@@ -56,15 +56,18 @@ class TAutostartPage : public TDialog {
   std::wstring LinkFileOf(int row) const;
   // Such names are shown as they are (the sorting sees their ANSI form).
   void ShowNamesWithoutAnsiForm();
-  // False for a shortcut that waits switched off.
-  bool IsSwitchedOn(int index) const;
+  // The name of a row's shortcut as found in its folder.
+  const std::wstring& LinkNameOf(int row) const;
+  // True for a shortcut that waits in the sub-folder of those switched off.
+  bool Waits(int row) const;
+  void SwitchOnInWindows(const std::string& linkName);
 
   TPageControl& AutoStartPageControl;
   TShellLink& ShellLink;
-  // The folder's shortcuts in its order, then those switched off (from
-  // firstSwitchedOff_ on); each row's data indexes it.
+  // The folder's shortcuts in its order, then those waiting in its sub-folder
+  // (from firstWaiting_ on); each row's data indexes it.
   std::vector<std::wstring> linkNames_;
-  size_t firstSwitchedOff_ = 0;
+  size_t firstWaiting_ = 0;
   // Which shortcuts of the folder shown Windows has switched off (Windows 8
   // and later).
   std::optional<TStartupApprovals> FolderApprovals;

@@ -1,10 +1,9 @@
 // "Überprüfen": reports every entry whose program cannot be found. It only
-// reports; the list and its changed state stay as they are. An entry Windows
-// has switched off is no fault: it does not start.
+// reports; the list and its changed state stay as they are. An entry that is
+// switched off (here or by Windows) is no fault: it does not start.
 #include "registry/ProgramFile.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
-#include "registry/StartupStatus.h"
 #include "toolkit/Interaction.h"
 
 void TRegistryPage::RegCheckBtnClick() {
@@ -13,7 +12,6 @@ void TRegistryPage::RegCheckBtnClick() {
   for (int i = 0; i < RegView.Count(); ++i) {
     if (!RegView.Checked(i)) continue;  // switched off: it starts nothing
     const std::string value = RegView.SubItem(i);
-    if (SwitchedOff(KeyApprovals, RegView.Caption(i))) continue;
     if (ProgramFileExists(value) || ProgramFileExists(ExtractProgramFile(value))) continue;
     ShowError(RegistryTexts::MissingProgram(RegView.Caption(i)));
     allFound = false;

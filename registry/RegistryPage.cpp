@@ -5,11 +5,11 @@
 #include "registry/ListViewCompare.h"
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
-#include "support/SwitchedOffEntries.h"
 #include "registry/RunRowData.h"
 #include "registry/StartupStatus.h"
 #include "res/resource.h"
 #include "support/RunKeyValues.h"
+#include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
 #include "support/WindowsVersion.h"
 #include "toolkit/Interaction.h"
@@ -126,10 +126,12 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   loadedOff_.clear();
   ReadKeyValues(key.root, SwitchedOffKey(key.subKey), loadedOff_, key.view);
   std::vector<TListRow> rows;
+  // What Windows' task manager switched off is off here too.
   for (const TRunValue& value : loaded_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), StatusOf(value.name), true});
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, false), StatusOf(value.name),
+                    !SwitchedOff(KeyApprovals, value.name)});
   for (const TRunValue& value : loadedOff_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value), StatusOf(value.name), false});
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, true), StatusOf(value.name), false});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }

@@ -70,8 +70,15 @@ class TRegistryPage : public TDialog {
   // characters the ANSI code page cannot carry.
   bool EditableHere(int index);
   bool NameFreeForEditing(const std::string& name);
-  // The rows that can be edited here and are switched on (or off), as values.
-  TValueList ListedValues(bool switchedOn) const;
+  // Where a row's value goes on save: the key itself (true) or the sub-key
+  // of the entries switched off.
+  bool BelongsInKey(const TListRow& row) const;
+  // The rows that can be edited here and belong in the key (or in the
+  // sub-key), as values.
+  TValueList ListedValues(bool inKey) const;
+  // Lets Windows start again every ticked entry its task manager switched
+  // off; true when nothing failed (each failure is reported).
+  bool SwitchOnInWindows();
   // Writes what the list changed among the switched-off entries into the
   // key's sub-key; true when nothing failed.
   bool SaveSwitchedOff();

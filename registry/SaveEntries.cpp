@@ -7,6 +7,7 @@
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
 #include "registry/RunRowData.h"
+#include "registry/StartupStatus.h"
 #include "support/KeyChanges.h"
 #include "support/SwitchedOffEntries.h"
 #include "toolkit/Interaction.h"
@@ -41,14 +42,37 @@ std::string Names(const TKeyChanges& changes) {
 
 }  // namespace
 
-TValueList TRegistryPage::ListedValues(bool switchedOn) const {
+// An unticked row stays in the key where Windows keeps it from starting:
+// its task manager switched it off there, and the user left it so.
+bool TRegistryPage::BelongsInKey(const TListRow& row) const {
+  return row.checked || (!RunRowLoadedWaiting(row.data) && SwitchedOff(KeyApprovals, row.caption));
+}
+
+TValueList TRegistryPage::ListedValues(bool inKey) const {
   TValueList values;
   for (int i = 0; i < RegView.Count(); ++i) {
     TListRow row = RegView.Row(i);
-    if (RunRowEditable(row.data) && row.checked == switchedOn)
+    if (RunRowEditable(row.data) && BelongsInKey(row) == inKey)
       values.push_back({row.caption, row.subItem, RunRowType(row.data)});
   }
   return values;
+}
+
+// A ticked entry that Windows has switched off starts only once Windows lets
+// it: the switch is written as its task manager writes it.
+bool TRegistryPage::SwitchOnInWindows() {
+  bool switched = true;
+  for (int i = 0; i < RegView.Count(); ++i) {
+    const std::string name = RegView.Caption(i);
+    if (!RegView.Checked(i) || !SwitchedOff(KeyApprovals, name)) continue;
+    if (KeyApprovals->SwitchOn(name)) {
+      RegView.SetSubItem2(i, StatusOf(name));
+    } else {
+      ShowError(StartupStatus::CannotSwitchOnInWindows(name));
+      switched = false;
+    }
+  }
+  return switched;
 }
 
 // Only Velmora writes the sub-key, so no other program's changes to settle.
@@ -93,7 +117,9 @@ void TRegistryPage::SaveRegBtnClick() {
     if (changedElsewhere) mine = SettleOtherChanges(mine, theirs, current);
     // Entries switched off are kept before they leave the key.
     const bool offSaved = SaveSwitchedOff();
-    const bool saved = WriteKeyChanges(key.root, key.subKey, mine, key.view) && offSaved;
+    const bool keySaved = WriteKeyChanges(key.root, key.subKey, mine, key.view);
+    const bool switchedOn = SwitchOnInWindows();
+    const bool saved = keySaved && offSaved && switchedOn;
     if (saved) ShowInfo(RegistryTexts::kSaved);
     // After a failure the list still holds what the key lacks.
     RegChanged = !saved;

@@ -1,7 +1,7 @@
 #pragma once
 // The "Status" column of the Registry and Autostart pages (Windows 8 and
 // later): whether Windows starts an entry or has switched it off, and since
-// when.
+// when; and what the pages say when Windows cannot be told to start it again.
 
 #include <optional>
 #include <string>
@@ -11,6 +11,9 @@
 namespace StartupStatus {
 inline constexpr char kColumn[] = "Status";
 inline constexpr int kColumnWidth = 170;
+inline std::string CannotSwitchOnInWindows(const std::string& name) {
+  return "Konnte Eintrag \"" + name + "\" in Windows nicht einschalten! Windows startet ihn weiterhin nicht.";
+}
 }  // namespace StartupStatus
 
 // "aktiv", "deaktiviert", or with the time of switching off in local time,

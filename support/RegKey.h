@@ -8,8 +8,13 @@
 // creates the key.
 class TRegKey {
  public:
-  TRegKey(HKEY root, const std::string& subKey, REGSAM access) {
-    if (RegOpenKeyExA(root, subKey.c_str(), 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
+  enum TMissing { LeaveMissing, Create };
+
+  TRegKey(HKEY root, const std::string& subKey, REGSAM access, TMissing missing = LeaveMissing) {
+    const LONG result = missing == Create ? RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, access, nullptr,
+                                                            &key_, nullptr)
+                                          : RegOpenKeyExA(root, subKey.c_str(), 0, access, &key_);
+    if (result != ERROR_SUCCESS) key_ = nullptr;
   }
   ~TRegKey() {
     if (key_) RegCloseKey(key_);

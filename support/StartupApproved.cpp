@@ -44,7 +44,7 @@ std::string StartupApprovedSubKey(TApprovalList list) {
   return key + "Run";
 }
 
-TStartupApprovals::TStartupApprovals(HKEY root, TApprovalList list) {
+TStartupApprovals::TStartupApprovals(HKEY root, TApprovalList list) : root_(root), list_(list) {
   TRegKey key(root, StartupApprovedSubKey(list), KEY_QUERY_VALUE | NativeRegistryView());
   if (!key) return;
   std::vector<char> name(16384);
@@ -63,4 +63,14 @@ TStartupApprovals::TStartupApprovals(HKEY root, TApprovalList list) {
 TStartupApproval TStartupApprovals::Of(const std::string& entryName) const {
   auto found = byUpperName_.find(UpperName(entryName));
   return found == byUpperName_.end() ? TStartupApproval{} : found->second;
+}
+
+bool TStartupApprovals::SwitchOn(const std::string& entryName) {
+  TRegKey key(root_, StartupApprovedSubKey(list_), KEY_SET_VALUE | NativeRegistryView(), TRegKey::Create);
+  const BYTE switchedOn[kTimeOffset + kTimeSize] = {0x02};
+  if (!key || RegSetValueExA(key.Handle(), entryName.c_str(), 0, REG_BINARY, switchedOn, sizeof switchedOn) !=
+                  ERROR_SUCCESS)
+    return false;
+  byUpperName_[UpperName(entryName)] = TStartupApproval{};
+  return true;
 }

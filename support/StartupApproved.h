@@ -33,8 +33,6 @@ std::string StartupApprovedSubKey(TApprovalList list);
 // The states of one list's entries, read once.
 class TStartupApprovals {
  public:
-  // No list at all: every entry starts.
-  TStartupApprovals() = default;
   // Reads every value of the list; a missing key means every entry starts.
   TStartupApprovals(HKEY root, TApprovalList list);
 
@@ -42,6 +40,13 @@ class TStartupApprovals {
   // as the registry compares names).
   TStartupApproval Of(const std::string& entryName) const;
 
+  // Lets Windows start the entry again, as its task manager does: the value
+  // becomes 02 and eleven zero bytes. False when it cannot be written (the
+  // machine's lists need an administrator).
+  bool SwitchOn(const std::string& entryName);
+
  private:
+  HKEY root_;
+  TApprovalList list_;
   std::map<std::string, TStartupApproval> byUpperName_;
 };

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "support/RegKey.h"
 #include "support/Tools.h"
+#include "support/WideFiles.h"
 #include "support/WideText.h"
 #include "toolkit/Interaction.h"
 
@@ -55,25 +57,6 @@ bool DeleteValue(HKEY key, const std::string& name) {
   return result == ERROR_SUCCESS;
 }
 
-// A key opened for moving values, created when missing.
-class TOpenedKey {
- public:
-  TOpenedKey(HKEY root, const std::string& subKey, REGSAM view = 0) {
-    if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE | view, nullptr, &key_,
-                        nullptr) != ERROR_SUCCESS)
-      key_ = nullptr;
-  }
-  ~TOpenedKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  TOpenedKey(const TOpenedKey&) = delete;
-  TOpenedKey& operator=(const TOpenedKey&) = delete;
-  HKEY Handle() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
 // Copies, then deletes the source; a source that cannot be deleted takes
 // the copy back, so the entry is never in both places.
 bool MoveValue(HKEY from, HKEY to, const std::string& name) {
@@ -87,7 +70,7 @@ bool MoveValue(HKEY from, HKEY to, const std::string& name) {
 }  // namespace
 
 bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view) {
-  return TOpenedKey(root, SwitchedOffKey(runKey), view).Handle() != nullptr;
+  return static_cast<bool>(TRegKey(root, SwitchedOffKey(runKey), KEY_QUERY_VALUE | view, TRegKey::Create));
 }
 
 // The sub-key goes with its last entry, so nothing is left behind once every
@@ -106,10 +89,6 @@ void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM vi
   RegCloseKey(parent);
 }
 
-namespace {
-
-}  // namespace
-
 std::string SwitchedOffKey(const std::string& runKey) { return runKey + "\\" + kSwitchedOffName; }
 
 std::string SwitchedOffFolder(const std::string& folder) {
@@ -119,8 +98,9 @@ std::string SwitchedOffFolder(const std::string& folder) {
 namespace {
 
 bool MoveRunValue(HKEY root, const std::string& runKey, const std::string& name, bool on) {
-  TOpenedKey runValues(root, runKey), waiting(root, SwitchedOffKey(runKey));
-  if (!runValues.Handle() || !waiting.Handle()) {
+  const REGSAM access = KEY_QUERY_VALUE | KEY_SET_VALUE;
+  TRegKey runValues(root, runKey, access, TRegKey::Create), waiting(root, SwitchedOffKey(runKey), access, TRegKey::Create);
+  if (!runValues || !waiting) {
     ShowError(CannotMove(name));
     return false;
   }
@@ -132,13 +112,13 @@ bool MoveRunValue(HKEY root, const std::string& runKey, const std::string& name,
   return false;
 }
 
-bool MoveLink(const std::string& from, const std::string& to, const std::string& fileName) {
-  if (FileExists(to)) {
-    if (!Confirm(ReplaceQuestion(fileName))) return false;
-    DeleteFileA(to.c_str());  // a file that stays makes the move fail, and that is reported
+bool MoveLink(const std::wstring& from, const std::wstring& to, const std::string& shownName) {
+  if (PathExists(to)) {
+    if (!Confirm(ReplaceQuestion(shownName))) return false;
+    DeletePath(to);  // a file that stays makes the move fail, and that is reported
   }
-  if (MoveFileA(from.c_str(), to.c_str())) return true;
-  ShowError(CannotMove(fileName));
+  if (MovePath(from, to)) return true;
+  ShowError(CannotMove(shownName));
   return false;
 }
 
@@ -150,11 +130,15 @@ bool SwitchRunValue(HKEY root, const std::string& runKey, const std::string& nam
   return moved;
 }
 
-bool SwitchLink(const std::string& folder, const std::string& fileName, bool on) {
-  const std::string waitingFolder = SwitchedOffFolder(folder);
-  CreateDirectoryA(waitingFolder.c_str(), nullptr);
-  const std::string active = WithFinalBackslash(folder) + fileName, waiting = waitingFolder + fileName;
-  const bool moved = on ? MoveLink(waiting, active, fileName) : MoveLink(active, waiting, fileName);
-  RemoveDirectoryA(waitingFolder.c_str());  // only an empty folder goes
+bool SwitchLink(const std::string& folder, const std::wstring& fileName, bool on) {
+  const std::wstring waitingFolder = WideFromAnsi(SwitchedOffFolder(folder));
+  const std::wstring active = WideFromAnsi(WithFinalBackslash(folder)) + fileName, waiting = waitingFolder + fileName;
+  const std::string shownName = AnsiFromWide(fileName);
+  if (!MakeFolder(waitingFolder)) {
+    ShowError(CannotMove(shownName));
+    return false;
+  }
+  const bool moved = on ? MoveLink(waiting, active, shownName) : MoveLink(active, waiting, shownName);
+  RemoveFolderIfEmpty(waitingFolder);
   return moved;
 }

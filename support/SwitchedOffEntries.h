@@ -32,5 +32,6 @@ bool SwitchRunValue(HKEY root, const std::string& runKey, const std::string& nam
 
 // Moves the shortcut fileName of folder into its sub-folder (on = false) or
 // back (on = true), as the file system moves it: the same bytes and
-// attributes. Asks before replacing a file of that name, as above.
-bool SwitchLink(const std::string& folder, const std::string& fileName, bool on);
+// attributes, whatever script its name is in. Asks before replacing a file
+// of that name, as above.
+bool SwitchLink(const std::string& folder, const std::wstring& fileName, bool on);

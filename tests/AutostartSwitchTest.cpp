@@ -12,6 +12,8 @@
 #include "app/MainForm.h"
 #include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
+#include "support/WideText.h"
+#include "support/WindowsVersion.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
@@ -94,7 +96,7 @@ TEST_F(AutostartSwitchTest, UntickingMovesTheShortcutAwayAtOnceAndTickingBringsI
 TEST_F(AutostartSwitchTest, SwitchedOffShortcutWhoseProgramIsGoneIsListedAndCanBeDeleted) {
   Link(startup.File("Aktiv.lnk"), program);
   Link(startup.File("Alt.lnk"), programs.File("Alt.exe"));
-  ASSERT_TRUE(SwitchLink(startup.Path(), "Alt.lnk", false));
+  ASSERT_TRUE(SwitchLink(startup.Path(), L"Alt.lnk", false));
   Open();
   EXPECT_EQ(Rows(), (TShownRows{{"Aktiv.lnk", true}, {"Alt.lnk", false}}));
 
@@ -115,7 +117,7 @@ TEST_F(AutostartSwitchTest, SwitchedOffShortcutWhoseProgramIsGoneIsListedAndCanB
 // two files, and refusing the replacement leaves the box as the disk is.
 TEST_F(AutostartSwitchTest, TickingWhenTheNameExistsAgainAsksAndNoKeepsBoth) {
   Link(startup.File("Editor.lnk"), program);
-  ASSERT_TRUE(SwitchLink(startup.Path(), "Editor.lnk", false));
+  ASSERT_TRUE(SwitchLink(startup.Path(), L"Editor.lnk", false));
   Link(startup.File("Editor.lnk"), program);
   Open();
   EXPECT_EQ(Rows(), (TShownRows{{"Editor.lnk", true}, {"Editor.lnk", false}}));
@@ -125,6 +127,54 @@ TEST_F(AutostartSwitchTest, TickingWhenTheNameExistsAgainAsksAndNoKeepsBoth) {
   ExpectShown(dialogs, {Question("Es gibt bereits einen Eintrag \"Editor.lnk\". Soll er ersetzt werden?")});
   EXPECT_EQ(Rows(), (TShownRows{{"Editor.lnk", true}, {"Editor.lnk", false}}));
   EXPECT_TRUE(FileExists(Waiting("Editor.lnk")));
+}
+
+// Ticked means started, for Windows too: a shortcut its task manager
+// switched off is unticked, and ticking it lets Windows start it again at
+// once, also one that waited in the sub-folder.
+TEST_F(AutostartSwitchTest, WhatWindowsSwitchedOffIsUntickedAndTickingSwitchesItOnInWindowsAtOnce) {
+  if (!IsWin8OrLater()) GTEST_SKIP() << "Windows switches shortcuts off from Windows 8 on";
+  TStartupApprovedValues approved;
+  Link(startup.File("Aus.lnk"), program);
+  Link(startup.File("Wartet.lnk"), program);
+  ASSERT_TRUE(SwitchLink(startup.Path(), L"Wartet.lnk", false));
+  for (const char* name : {"Aus.lnk", "Wartet.lnk"})
+    approved.SwitchOff(HKEY_CURRENT_USER, "StartupFolder", name, LocalTime(2026, 12, 8, 10, 15));
+  Open();
+  EXPECT_EQ(Rows(), (TShownRows{{"Aus.lnk", false}, {"Wartet.lnk", false}}));
+
+  Tick("Aus.lnk", true);
+  EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "StartupFolder", "Aus.lnk"),
+            TStartupApprovedValues::kSwitchedOn);
+  EXPECT_TRUE(FileExists(startup.File("Aus.lnk")));
+  Tick("Wartet.lnk", true);
+  EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "StartupFolder", "Wartet.lnk"),
+            TStartupApprovedValues::kSwitchedOn);
+  EXPECT_TRUE(FileExists(startup.File("Wartet.lnk")));
+  EXPECT_EQ(Rows(), (TShownRows{{"Aus.lnk", true}, {"Wartet.lnk", true}}));
+  EXPECT_EQ(View().SubItem(RowOf("Wartet.lnk")), "aktiv");
+  ExpectShown(dialogs, {});
+}
+
+// Another user's language: the shortcut moves by the name found in the
+// folder, not by its '?' form.
+TEST_F(AutostartSwitchTest, AShortcutWhoseNameHasNoAnsiFormSwitchesOffAndOnUnchanged) {
+  if (!IsWinNT) GTEST_SKIP() << "the 9x family names files in the ANSI code page only";
+  const std::wstring name = L"\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430.lnk";
+  const std::wstring active = WideFromAnsi(startup.Path()) + L"\\" + name;
+  Link(startup.File("Neu.lnk"), program);
+  ASSERT_TRUE(MoveFileW(WideFromAnsi(startup.File("Neu.lnk")).c_str(), active.c_str()));
+  const std::string caption = AnsiFromWide(name);
+  Open();
+  Tick(caption, false);
+  EXPECT_EQ(GetFileAttributesW(active.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesW((WideFromAnsi(Waiting("")) + name).c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(Rows(), (TShownRows{{caption, false}}));
+  Tick(caption, true);
+  EXPECT_NE(GetFileAttributesW(active.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(Rows(), (TShownRows{{caption, true}}));
+  ExpectShown(dialogs, {});
+  DeleteFileW(active.c_str());
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST_F(LogonTest, SwitchedOffEntryIsNotStartedAndStartsAgainOnceSwitchedOn) {
   TShellLink().CreateLink(startupFolder.File("Marker.lnk"), link);
   ASSERT_TRUE(SwitchRunValue(HKEY_LOCAL_MACHINE, kRunKey, "Maschine", false));
   ASSERT_TRUE(SwitchRunValue(HKEY_CURRENT_USER, kRunKey, "Nutzer", false));
-  ASSERT_TRUE(SwitchLink(startupFolder.Path(), "Marker.lnk", false));
+  ASSERT_TRUE(SwitchLink(startupFolder.Path(), L"Marker.lnk", false));
 
   Logon();
   Sleep(500);  // time a wrongly started entry would have had to mark
@@ -83,7 +83,7 @@ TEST_F(LogonTest, SwitchedOffEntryIsNotStartedAndStartsAgainOnceSwitchedOn) {
 
   ASSERT_TRUE(SwitchRunValue(HKEY_LOCAL_MACHINE, kRunKey, "Maschine", true));
   ASSERT_TRUE(SwitchRunValue(HKEY_CURRENT_USER, kRunKey, "Nutzer", true));
-  ASSERT_TRUE(SwitchLink(startupFolder.Path(), "Marker.lnk", true));
+  ASSERT_TRUE(SwitchLink(startupFolder.Path(), L"Marker.lnk", true));
 
   Logon();
   EXPECT_TRUE(WaitUntilStarted(machineRun)) << "HKLM Run value switched on";

@@ -194,8 +194,16 @@ void TStartupApprovedValues::SwitchOff(HKEY root, const std::string& list, const
   Store(root, list, {name, bytes, REG_BINARY});
 }
 
+const std::string TStartupApprovedValues::kSwitchedOn = std::string("\x02") + std::string(11, '\0');
+
 void TStartupApprovedValues::SwitchOn(HKEY root, const std::string& list, const std::string& name) {
-  Store(root, list, {name, std::string("\x02") + std::string(11, '\0'), REG_BINARY});
+  Store(root, list, {name, kSwitchedOn, REG_BINARY});
+}
+
+std::string TStartupApprovedValues::Bytes(HKEY root, const std::string& list, const std::string& name) {
+  for (const TStoredValue& value : StoredValues(root, StartupApprovedKey(list), KEY_WOW64_64KEY))
+    if (lstrcmpiA(value.name.c_str(), name.c_str()) == 0) return value.data;
+  return "";
 }
 
 SYSTEMTIME LocalTime(WORD year, WORD month, WORD day, WORD hour, WORD minute) {

@@ -79,6 +79,10 @@ class TStartupApprovedValues {
   // 02 and eleven zero bytes.
   void SwitchOn(HKEY root, const std::string& list, const std::string& name);
   void Store(HKEY root, const std::string& list, const TStoredValue& value);
+  // The bytes of a value of the list; empty when it is missing.
+  static std::string Bytes(HKEY root, const std::string& list, const std::string& name);
+  // What the task manager writes when it switches an entry on.
+  static const std::string kSwitchedOn;
 
  private:
   struct TPlace {

@@ -5,6 +5,7 @@
 #include "tests/RegistryPageFixture.h"
 #include "tests/ScratchFolder.h"
 #include "support/SwitchedOffEntries.h"
+#include "support/WindowsVersion.h"
 
 namespace {
 
@@ -96,6 +97,41 @@ TEST_F(RegistrySwitchTest, ExportWritesOnlyTheEntriesThatAreOnAndSaysSo) {
   EXPECT_EQ(ReadFileBytes(folder.File("run.reg")),
             "REGEDIT4\r\n\r\n; Nur eingeschaltete Einträge; ausgeschaltete Einträge sind nicht enthalten.\r\n[" +
                 kHKLMRun + "]\r\n\"An\"=\"an.exe\"\r\n\r\n");
+}
+
+// Ticked means started, for Windows too: what its task manager switched off
+// is unticked, stays where it is on save, and ticking it lets Windows start
+// it again, also when it waited in the sub-key.
+TEST_F(RegistrySwitchTest, WhatWindowsSwitchedOffIsUntickedAndTickingSwitchesItOnInWindowsOnSave) {
+  if (!IsWin8OrLater()) GTEST_SKIP() << "Windows switches entries off from Windows 8 on";
+  TStartupApprovedValues approved;
+  const SYSTEMTIME when = LocalTime(2026, 12, 8, 10, 15);
+  Store(kHKCURun, "Aus", "aus.exe");
+  Store(kHKCURun, "Bleibt", "b.exe");
+  StoreValue(HKEY_CURRENT_USER, SwitchedOffKey(ResolveRunKeyPath(kHKCURun).subKey), {"Wartet", "w.exe"});
+  for (const char* name : {"Aus", "Bleibt", "Wartet"}) approved.SwitchOff(HKEY_CURRENT_USER, "Run", name, when);
+  const std::string switchedOff = TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", "Bleibt");
+  Open();
+  Press(Page().HKCURunBtn);
+  EXPECT_EQ(Ticks(), (std::vector<bool>{false, false, false}));
+  Press(Page().SaveRegBtn);
+  EXPECT_EQ(Stored(kHKCURun), (TValues{{"Aus", "aus.exe", REG_SZ}, {"Bleibt", "b.exe", REG_SZ}}));
+  EXPECT_EQ(Waiting(kHKCURun), (TValues{{"Wartet", "w.exe", REG_SZ}}));
+
+  Tick("Aus", true);
+  Tick("Wartet", true);
+  EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", "Aus"), switchedOff) << "written on save only";
+  Press(Page().SaveRegBtn);
+  EXPECT_EQ(Stored(kHKCURun),
+            (TValues{{"Aus", "aus.exe", REG_SZ}, {"Bleibt", "b.exe", REG_SZ}, {"Wartet", "w.exe", REG_SZ}}));
+  EXPECT_EQ(Waiting(kHKCURun), TValues{});
+  for (const char* name : {"Aus", "Wartet"})
+    EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", name), TStartupApprovedValues::kSwitchedOn);
+  EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", "Bleibt"), switchedOff);
+  EXPECT_EQ(View().SubItem2(RowOf("Aus")), "aktiv");
+  EXPECT_EQ(View().SubItem2(RowOf("Bleibt")), "deaktiviert seit 08.12.2026 10:15");
+  EXPECT_FALSE(Page().RegChanged);
+  ExpectShown(dialogs, {Info("Speicherung abgeschlossen!"), Info("Speicherung abgeschlossen!")});
 }
 
 }  // namespace

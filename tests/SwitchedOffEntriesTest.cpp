@@ -11,6 +11,7 @@
 #include "support/SheLink.h"
 #include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
+#include "support/WideText.h"
 #include "tests/FakeInteraction.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchFolder.h"
@@ -157,12 +158,12 @@ TEST_F(SwitchedOffLinkTest, ShortcutWaitsInTheSubFolderAndComesBackWithItsBytesA
     const DWORD stored = GetFileAttributesA(startup.File("Werkzeug.lnk").c_str());  // Wine adds the archive mark
     ASSERT_EQ(stored & attributes, attributes);
 
-    EXPECT_TRUE(SwitchLink(startup.Path(), "Werkzeug.lnk", false));
+    EXPECT_TRUE(SwitchLink(startup.Path(), L"Werkzeug.lnk", false));
     EXPECT_FALSE(FileExists(startup.File("Werkzeug.lnk")));
     EXPECT_EQ(ReadFileBytes(Waiting("Werkzeug.lnk")), bytes);
     EXPECT_EQ(GetFileAttributesA(Waiting("Werkzeug.lnk").c_str()), stored);
 
-    EXPECT_TRUE(SwitchLink(startup.Path(), "Werkzeug.lnk", true));
+    EXPECT_TRUE(SwitchLink(startup.Path(), L"Werkzeug.lnk", true));
     EXPECT_EQ(ReadFileBytes(startup.File("Werkzeug.lnk")), bytes);
     EXPECT_EQ(GetFileAttributesA(startup.File("Werkzeug.lnk").c_str()), stored);
     EXPECT_FALSE(FileExists(SwitchedOffFolder(startup.Path()))) << "the empty sub-folder is left behind";
@@ -180,12 +181,12 @@ TEST_F(SwitchedOffLinkTest, SwitchingOnAsksBeforeReplacingAShortcutThatExistsAga
   for (const auto& test : cases) {
     SCOPED_TRACE(test.name);
     const std::string waiting = MakeLink(test.name, FILE_ATTRIBUTE_HIDDEN);
-    SwitchLink(startup.Path(), test.name, false);
+    SwitchLink(startup.Path(), WideFromAnsi(test.name), false);
     WriteFileBytes(startup.File(test.name), "neu");
     dialogs.ClearShown();
     dialogs.Answer({test.answer});
 
-    EXPECT_EQ(SwitchLink(startup.Path(), test.name, true), test.answer == TModalResult::Yes);
+    EXPECT_EQ(SwitchLink(startup.Path(), WideFromAnsi(test.name), true), test.answer == TModalResult::Yes);
     ExpectShown(dialogs, {Question(ReplaceQuestion(test.name))});
     EXPECT_EQ(ReadFileBytes(startup.File(test.name)), test.answer == TModalResult::Yes ? waiting : "neu");
     EXPECT_EQ(FileExists(Waiting(test.name)), test.answer == TModalResult::No);
@@ -195,12 +196,12 @@ TEST_F(SwitchedOffLinkTest, SwitchingOnAsksBeforeReplacingAShortcutThatExistsAga
 // Windows refuses to delete a read-only file, so the replacing cannot happen.
 TEST_F(SwitchedOffLinkTest, ReplacingThatFailsIsReportedAndLosesNeitherShortcut) {
   const std::string waiting = MakeLink("Werkzeug.lnk", FILE_ATTRIBUTE_ARCHIVE);
-  SwitchLink(startup.Path(), "Werkzeug.lnk", false);
+  SwitchLink(startup.Path(), L"Werkzeug.lnk", false);
   WriteFileBytes(startup.File("Werkzeug.lnk"), "neu");
   SetFileAttributesA(startup.File("Werkzeug.lnk").c_str(), FILE_ATTRIBUTE_READONLY);
   dialogs.Answer({TModalResult::Yes});
 
-  EXPECT_FALSE(SwitchLink(startup.Path(), "Werkzeug.lnk", true));
+  EXPECT_FALSE(SwitchLink(startup.Path(), L"Werkzeug.lnk", true));
   ExpectShown(dialogs, {Question(ReplaceQuestion("Werkzeug.lnk")),
                         Error("Konnte Eintrag \"Werkzeug.lnk\" nicht verschieben! Er bleibt, wo er war.")});
   EXPECT_EQ(ReadFileBytes(startup.File("Werkzeug.lnk")), "neu");

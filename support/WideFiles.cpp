@@ -1,0 +1,56 @@
+#include "support/WideFiles.h"
+
+#include <windows.h>
+
+#include "support/Tools.h"
+#include "support/WideText.h"
+
+namespace {
+
+std::string Ansi(const std::wstring& path) { return AnsiFromWide(path); }
+
+}  // namespace
+
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wstring& pattern) {
+  std::vector<std::wstring> names;
+  if (!IsWinNT) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(Ansi(folder + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(WideFromAnsi(found.cFileName));
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+bool PathExists(const std::wstring& path) {
+  const DWORD attributes = IsWinNT ? GetFileAttributesW(path.c_str()) : GetFileAttributesA(Ansi(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES;
+}
+
+bool DeletePath(const std::wstring& path) {
+  return IsWinNT ? DeleteFileW(path.c_str()) : DeleteFileA(Ansi(path).c_str());
+}
+
+bool MovePath(const std::wstring& from, const std::wstring& to) {
+  return IsWinNT ? MoveFileW(from.c_str(), to.c_str()) : MoveFileA(Ansi(from).c_str(), Ansi(to).c_str());
+}
+
+bool MakeFolder(const std::wstring& folder) {
+  if (IsWinNT ? CreateDirectoryW(folder.c_str(), nullptr) : CreateDirectoryA(Ansi(folder).c_str(), nullptr))
+    return true;
+  return GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+void RemoveFolderIfEmpty(const std::wstring& folder) {
+  if (IsWinNT) RemoveDirectoryW(folder.c_str());
+  else RemoveDirectoryA(Ansi(folder).c_str());
+}
