@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "support/FileReplace.h"
 #include "support/Tools.h"
 
 std::string BackupCopyName(const std::string& fileName) { return ChangeFileExt(fileName, ".VLM"); }
@@ -17,7 +18,7 @@ bool CopyToBackup(const std::string& fileName) {
   const DWORD attributes = GetFileAttributesA(copy.c_str());
   const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
   if (existed) SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
-  const bool moved = MoveFileExA(beside.c_str(), copy.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  const bool moved = ReplaceWithFile(beside, copy);
   if (!moved) DeleteFileA(beside.c_str());
   if (existed) SetFileAttributesA(copy.c_str(), attributes);
   return moved;

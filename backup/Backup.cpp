@@ -9,6 +9,7 @@
 #include "backup/BackupSet.h"
 #include "backup/BackupTexts.h"
 #include "support/FileCopy.h"
+#include "support/FileReplace.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
 #include "support/WholeFile.h"
@@ -23,7 +24,7 @@ void DeletePending(const std::vector<std::string>& places) {
 }
 
 bool MoveIntoPlace(const std::string& place) {
-  return MoveFileExA(Pending(place).c_str(), place.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  return ReplaceWithFile(Pending(place), place);
 }
 
 enum class TBackupOutcome { Done, Failed, NoRestoreFile };

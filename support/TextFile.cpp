@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "support/FileReplace.h"
 #include "support/WholeFile.h"
 
 bool LoadTextFile(const std::string& path, TLoadedText& loaded) {
@@ -37,7 +38,7 @@ bool SaveTextFile(const std::string& path, const std::string& text) {
     DeleteFileA(beside.c_str());
     return false;
   }
-  if (!MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!ReplaceWithFile(beside, path)) {
     DeleteFileA(beside.c_str());
     return false;
   }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "support/FileCopy.h"
+#include "support/FileReplace.h"
 #include "support/MyTools.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
@@ -170,6 +171,45 @@ TEST(CopyFilesPaired, AnEmptyListOrAMissingSourceIsAFailure) {
   WriteFileBytes(folder.File("da.txt"), "da");
   EXPECT_FALSE(CopyFilesPaired(nullptr, {folder.File("da.txt"), folder.File("fehlt.txt")},
                                {folder.File("k1.txt"), folder.File("k2.txt")}, "x"));
+}
+
+// The 9x family's replacing, tried on either family: whatever fails, the
+// target holds either its old bytes or the finished ones, and nothing is
+// left beside it.
+TEST(ReplaceByRenaming, TheTargetHoldsTheOldOrTheNewFileAndNothingIsLeftBeside) {
+  TScratchFolder folder("replace-renaming");
+  const std::string finished = folder.File("neu.$$$"), target = folder.File("MSDOS.SYS"), aside = target + ".alt$$$";
+  const struct {
+    const char* name;
+    bool targetExists, staleAside, finishedExists, finishedHeldOpen, replaced;
+  } cases[] = {
+      {"no target yet", false, false, true, false, true},
+      {"read-only, hidden target", true, false, true, false, true},
+      {"left aside by an earlier save", true, true, true, false, true},
+      {"finished file missing", true, false, false, false, false},
+      {"finished file held open", true, false, true, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.targetExists) {
+      WriteFileBytes(target, "alt");
+      SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    }
+    if (c.staleAside) WriteFileBytes(aside, "älter");
+    if (c.finishedExists) WriteFileBytes(finished, "neu");
+    HANDLE held = c.finishedHeldOpen ? CreateFileA(finished.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                   OPEN_EXISTING, 0, nullptr)
+                                     : INVALID_HANDLE_VALUE;
+    EXPECT_EQ(ReplaceByRenaming(finished, target), c.replaced);
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    EXPECT_EQ(ReadFileBytes(target), c.replaced ? "neu" : "alt");
+    EXPECT_FALSE(FileExists(aside));
+    EXPECT_EQ(FileExists(finished), c.finishedExists && !c.replaced);
+    for (const std::string& file : {target, finished}) {
+      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(file.c_str());
+    }
+  }
 }
 
 }  // namespace
