@@ -181,13 +181,16 @@ TEST(ReplaceByRenaming, TheTargetHoldsTheOldOrTheNewFileAndNothingIsLeftBeside) 
   const std::string finished = folder.File("neu.$$$"), target = folder.File("MSDOS.SYS"), aside = target + ".alt$$$";
   const struct {
     const char* name;
-    bool targetExists, staleAside, finishedExists, finishedHeldOpen, replaced;
+    bool targetExists, staleAside, finishedExists;
+    const std::string* heldOpen;
+    bool replaced;
   } cases[] = {
-      {"no target yet", false, false, true, false, true},
-      {"read-only, hidden target", true, false, true, false, true},
-      {"left aside by an earlier save", true, true, true, false, true},
-      {"finished file missing", true, false, false, false, false},
-      {"finished file held open", true, false, true, true, false},
+      {"no target yet", false, false, true, nullptr, true},
+      {"read-only, hidden target", true, false, true, nullptr, true},
+      {"left aside by an earlier save", true, true, true, nullptr, true},
+      {"finished file missing", true, false, false, nullptr, false},
+      {"finished file held open", true, false, true, &finished, false},
+      {"target held open", true, false, true, &target, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -197,9 +200,9 @@ TEST(ReplaceByRenaming, TheTargetHoldsTheOldOrTheNewFileAndNothingIsLeftBeside) 
     }
     if (c.staleAside) WriteFileBytes(aside, "älter");
     if (c.finishedExists) WriteFileBytes(finished, "neu");
-    HANDLE held = c.finishedHeldOpen ? CreateFileA(finished.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                   OPEN_EXISTING, 0, nullptr)
-                                     : INVALID_HANDLE_VALUE;
+    HANDLE held = c.heldOpen ? CreateFileA(c.heldOpen->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, 0, nullptr)
+                             : INVALID_HANDLE_VALUE;
     EXPECT_EQ(ReplaceByRenaming(finished, target), c.replaced);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(target), c.replaced ? "neu" : "alt");
