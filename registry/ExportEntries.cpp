@@ -20,14 +20,26 @@ TFileDialogSpec RegSaveDialog() {
   return dialog;
 }
 
-// The entries that are switched on: a file imported later starts what it holds.
+// The entries that are switched on: a file imported later starts what it
+// holds. A REGEDIT4 file is ANSI text: an entry the ANSI code page cannot
+// carry would come back from it with '?' in its name or program, so it is
+// left out (and named, see below).
 std::vector<TRegExportRow> ExportRows(const TListView& view) {
   std::vector<TRegExportRow> rows;
   for (int i = 0; i < view.Count(); ++i) {
     TListRow row = view.Row(i);
-    if (row.checked) rows.push_back({row.caption, row.subItem, RunRowType(row.data) == REG_EXPAND_SZ});
+    if (row.checked && RunRowEditable(row.data))
+      rows.push_back({row.caption, row.subItem, RunRowType(row.data) == REG_EXPAND_SZ});
   }
   return rows;
+}
+
+std::string NamesLeftOut(const TListView& view) {
+  std::string names;
+  for (int i = 0; i < view.Count(); ++i)
+    if (view.Checked(i) && !RunRowEditable(view.Data(i)))
+      names += (names.empty() ? "\"" : ", \"") + RegistryTexts::ShownName(view.Caption(i)) + "\"";
+  return names;
 }
 
 bool AnySwitchedOff(const TListView& view) {
@@ -64,5 +76,7 @@ void TRegistryPage::WriteExportFile(const std::string& fileName) {
       return;
     case TWriteResult::Written:
       ShowInfo(RegistryTexts::kSaved);
+      if (const std::string leftOut = NamesLeftOut(RegView); !leftOut.empty())
+        ShowError(RegistryTexts::NotExported(leftOut));
   }
 }

@@ -57,6 +57,10 @@ inline std::string MissingProgram(const std::string& name) {
 }
 inline constexpr char kAllFound[] = "Alle Dateiangaben sind korrekt!";
 
+inline std::string NotExported(const std::string& names) {
+  return "Nicht exportiert: " + names + ". Diese Einträge enthalten Zeichen, die eine REGEDIT4-Datei nicht "
+         "aufnehmen kann.";
+}
 inline constexpr char kNothingToExport[] = "Es kann nichts exportiert werden, da die Liste leer ist!";
 inline std::string CannotCreate(const std::string& fileName) { return "Kann Datei " + fileName + " nicht anlegen."; }
 inline std::string CannotWrite(const std::string& fileName) {

@@ -1,6 +1,7 @@
 // "Export" on the Registry page, and the file read back by Wine's regedit.
 #include <algorithm>
 
+#include "support/Tools.h"
 #include "support/WindowsVersion.h"
 #include "tests/RegistryPageFixture.h"
 #include "tests/ScratchFolder.h"
@@ -129,6 +130,23 @@ TEST_F(RegistryExportTest, RegeditImportsTheExportOfThe32BitViewBackIntoThatView
   EXPECT_EQ(StoredValues(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_32KEY),
             (std::vector<TStoredValue>{{"Alt32", "C:\\alt\\a.exe"}}));
   EXPECT_TRUE(StoredValues(HKEY_LOCAL_MACHINE, subKey, KEY_WOW64_64KEY).empty());
+}
+
+// A REGEDIT4 file is ANSI text: an entry whose program has no ANSI form
+// would be imported with '?' in its path, so it is left out and named.
+TEST_F(RegistryExportTest, AnEntryTheAnsiCodePageCannotCarryIsLeftOutAndNamed) {
+  if (!IsWinNT) GTEST_SKIP() << "the 9x family's registry holds ANSI text only";
+  TRunKeyPath key = ResolveRunKeyPath(kHKLMRun);
+  StoreWideString(key.root, key.subKey, L"Fremd", L"C:\\\u041F\u0440\u043E\\app.exe");
+  Store(kHKLMRun, "Eins", "a.exe");
+  Open();
+  const std::string file = folder.File("run.reg");
+  dialogs.ChooseFile(file);
+  Press(Page().RegExportBtn);
+  ExpectShown(dialogs, {Info("Speicherung abgeschlossen!"),
+                        Error("Nicht exportiert: \"Fremd\". Diese Einträge enthalten Zeichen, die eine "
+                              "REGEDIT4-Datei nicht aufnehmen kann.")});
+  EXPECT_EQ(ReadFileBytes(file), "REGEDIT4\r\n\r\n[" + kHKLMRun + "]\r\n\"Eins\"=\"a.exe\"\r\n\r\n");
 }
 
 }  // namespace
