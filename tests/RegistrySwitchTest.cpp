@@ -99,6 +99,23 @@ TEST_F(RegistrySwitchTest, ExportWritesOnlyTheEntriesThatAreOnAndSaysSo) {
                 kHKLMRun + "]\r\n\"An\"=\"an.exe\"\r\n\r\n");
 }
 
+// The program is gone: the entry is still listed, and removing it takes it
+// out of the sub-key, which goes with its last entry.
+TEST_F(RegistrySwitchTest, ASwitchedOffEntryWhoseProgramIsGoneIsListedAndCanBeRemoved) {
+  const std::string runKey = ResolveRunKeyPath(kHKCURun).subKey;
+  StoreValue(HKEY_CURRENT_USER, SwitchedOffKey(runKey), {"Alt", "C:\\fehlt\\alt.exe"});
+  Open();
+  Press(Page().HKCURunBtn);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Alt=C:\\fehlt\\alt.exe"});
+  Select("Alt");
+  dialogs.Answer({TModalResult::Yes});
+  Press(Page().RemoveRegBtn);
+  Press(Page().SaveRegBtn);
+  ExpectShown(dialogs, {Question("Alt wirklich entfernen?"), Info("Speicherung abgeschlossen!")});
+  HKEY waiting;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, SwitchedOffKey(runKey).c_str(), 0, KEY_READ, &waiting), ERROR_SUCCESS);
+}
+
 // Ticked means started, for Windows too: what its task manager switched off
 // is unticked, stays where it is on save, and ticking it lets Windows start
 // it again, also when it waited in the sub-key.
