@@ -101,8 +101,9 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     // What Windows' task manager switched off is off here too.
     for (size_t i = 0; i < linkNames_.size(); ++i) {
       const std::string name = AnsiFromWide(linkNames_[i]);
-      rows.push_back({name, StartupStatusText(FolderApprovals, name), kRowImage, static_cast<LPARAM>(i), "",
-                      i < firstWaiting_ && !SwitchedOff(FolderApprovals, name)});
+      const bool waiting = i >= firstWaiting_;
+      rows.push_back({name, StartupStatusText(FolderApprovals, name, waiting), kRowImage, static_cast<LPARAM>(i), "",
+                      !waiting && !SwitchedOff(FolderApprovals, name)});
     }
     AutoStartFolderLV.SetRows(std::move(rows));
     ShowNamesWithoutAnsiForm();

@@ -50,7 +50,7 @@ void TRegistryPage::AddRegBtnClick() {
   std::string name, value;
   if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value) || !NameFreeForEditing(name)) return;
   RegChanged = true;
-  RegView.Add({name, value, kRowImage, REG_SZ, StatusOf(name)});
+  RegView.Add({name, value, kRowImage, REG_SZ, StatusOf(name, false)});
   UpdateListButtons();
 }
 
@@ -63,7 +63,7 @@ void TRegistryPage::EditRegBtnClick() {
   RegView.SetSubItem(index, value);
   // The row keeps its type: an expandable string stays one.
   if (name == RegView.Caption(index)) return;
-  RegView.SetSubItem2(index, StatusOf(name));
+  RegView.SetSubItem2(index, StatusOf(name, RunRowLoadedWaiting(RegView.Data(index))));
   RegView.SetCaption(index, name);
 }
 

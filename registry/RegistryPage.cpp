@@ -94,7 +94,9 @@ void TRegistryPage::SetUpKeyButtons() {
   HKLMRunBtn.SetDown(true);
 }
 
-std::string TRegistryPage::StatusOf(const std::string& name) const { return StartupStatusText(KeyApprovals, name); }
+std::string TRegistryPage::StatusOf(const std::string& name, bool waiting) const {
+  return StartupStatusText(KeyApprovals, name, waiting);
+}
 
 void TRegistryPage::ConnectHandlers() {
   RegView.OnChange = [this] { RegViewChange(); };
@@ -128,10 +130,11 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   std::vector<TListRow> rows;
   // What Windows' task manager switched off is off here too.
   for (const TRunValue& value : loaded_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, false), StatusOf(value.name),
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, false), StatusOf(value.name, false),
                     !SwitchedOff(KeyApprovals, value.name)});
   for (const TRunValue& value : loadedOff_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, true), StatusOf(value.name), false});
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, true),
+                    StatusOf(value.name, true), false});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }

@@ -57,8 +57,9 @@ class TRegistryPage : public TDialog {
  private:
   void ConnectHandlers();
   void SetUpKeyButtons();
-  // The entry's text in the "Status" column (Windows 8 and later).
-  std::string StatusOf(const std::string& name) const;
+  // The entry's text in the "Status" column (Windows 8 and later); waiting:
+  // in the sub-key of the switched-off entries.
+  std::string StatusOf(const std::string& name, bool waiting) const;
   // Export and Check need rows; applied after every load, add and remove.
   void UpdateListButtons();
   // The entry dialog with a name and a value; true when closed with OK.
@@ -79,6 +80,8 @@ class TRegistryPage : public TDialog {
   // Lets Windows start again every ticked entry its task manager switched
   // off; true when nothing failed (each failure is reported).
   bool SwitchOnInWindows();
+  // After a save each row is where the save put it, and says so.
+  void MarkRowsAsSaved();
   // Writes what the list changed among the switched-off entries into the
   // key's sub-key; true when nothing failed.
   bool SaveSwitchedOff();

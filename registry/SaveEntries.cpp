@@ -65,9 +65,7 @@ bool TRegistryPage::SwitchOnInWindows() {
   for (int i = 0; i < RegView.Count(); ++i) {
     const std::string name = RegView.Caption(i);
     if (!RegView.Checked(i) || !SwitchedOff(KeyApprovals, name)) continue;
-    if (KeyApprovals->SwitchOn(name)) {
-      RegView.SetSubItem2(i, StatusOf(name));
-    } else {
+    if (!KeyApprovals->SwitchOn(name)) {
       ShowError(StartupStatus::CannotSwitchOnInWindows(name));
       switched = false;
     }
@@ -88,6 +86,15 @@ bool TRegistryPage::SaveSwitchedOff() {
   loadedOff_.clear();
   ReadKeyValues(key.root, SwitchedOffKey(key.subKey), loadedOff_, key.view);
   return saved;
+}
+
+void TRegistryPage::MarkRowsAsSaved() {
+  for (int i = 0; i < RegView.Count(); ++i) {
+    const TListRow row = RegView.Row(i);
+    const bool waiting = !BelongsInKey(row);
+    RegView.SetData(i, waiting ? row.data | kLoadedWaiting : row.data & ~kLoadedWaiting);
+    RegView.SetSubItem2(i, StatusOf(row.caption, waiting));
+  }
 }
 
 TKeyChanges TRegistryPage::SettleOtherChanges(const TKeyChanges& mine, const TKeyChanges& theirs,
@@ -120,7 +127,10 @@ void TRegistryPage::SaveRegBtnClick() {
     const bool keySaved = WriteKeyChanges(key.root, key.subKey, mine, key.view);
     const bool switchedOn = SwitchOnInWindows();
     const bool saved = keySaved && offSaved && switchedOn;
-    if (saved) ShowInfo(RegistryTexts::kSaved);
+    if (saved) {
+      MarkRowsAsSaved();
+      ShowInfo(RegistryTexts::kSaved);
+    }
     // After a failure the list still holds what the key lacks.
     RegChanged = !saved;
     loaded_.clear();

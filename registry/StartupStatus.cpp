@@ -43,8 +43,10 @@ std::optional<TStartupApprovals> StartupFolderApprovals(bool currentUser) {
   return TStartupApprovals(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, TApprovalList::StartupFolder);
 }
 
-std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::string& entryName) {
-  return approvals ? StartupStatusText(approvals->Of(entryName)) : "";
+std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::string& entryName,
+                              bool waiting) {
+  if (!approvals) return "";
+  return waiting ? StartupStatus::kWaiting : StartupStatusText(approvals->Of(entryName));
 }
 
 bool SwitchedOff(const std::optional<TStartupApprovals>& approvals, const std::string& entryName) {

@@ -11,6 +11,8 @@
 namespace StartupStatus {
 inline constexpr char kColumn[] = "Status";
 inline constexpr int kColumnWidth = 170;
+// An entry waiting where Velmora keeps those it switched off.
+inline constexpr char kWaiting[] = "von Velmora deaktiviert";
 inline std::string CannotSwitchOnInWindows(const std::string& name) {
   return "Konnte Eintrag \"" + name + "\" in Windows nicht einschalten! Windows startet ihn weiterhin nicht.";
 }
@@ -20,8 +22,11 @@ inline std::string CannotSwitchOnInWindows(const std::string& name) {
 // "deaktiviert seit 08.12.2026 10:15".
 std::string StartupStatusText(const TStartupApproval& approval);
 
-// The column's text for an entry: empty where Windows has no switch for it.
-std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::string& entryName);
+// The column's text for an entry: empty where Windows has no switch for it;
+// for one that waits switched off by Velmora (Windows does not see it
+// there), that it does.
+std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::string& entryName,
+                              bool waiting);
 // True only for an entry Windows has switched off.
 bool SwitchedOff(const std::optional<TStartupApprovals>& approvals, const std::string& entryName);
 

@@ -142,6 +142,7 @@ TEST_F(AutostartSwitchTest, WhatWindowsSwitchedOffIsUntickedAndTickingSwitchesIt
     approved.SwitchOff(HKEY_CURRENT_USER, "StartupFolder", name, LocalTime(2026, 12, 8, 10, 15));
   Open();
   EXPECT_EQ(Rows(), (TShownRows{{"Aus.lnk", false}, {"Wartet.lnk", false}}));
+  EXPECT_EQ(View().SubItem(RowOf("Wartet.lnk")), "von Velmora deaktiviert");
 
   Tick("Aus.lnk", true);
   EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "StartupFolder", "Aus.lnk"),

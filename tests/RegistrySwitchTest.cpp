@@ -123,6 +123,7 @@ TEST_F(RegistrySwitchTest, WhatWindowsSwitchedOffIsUntickedAndTickingSwitchesItO
   if (!IsWin8OrLater()) GTEST_SKIP() << "Windows switches entries off from Windows 8 on";
   TStartupApprovedValues approved;
   const SYSTEMTIME when = LocalTime(2026, 12, 8, 10, 15);
+  Store(kHKCURun, "An", "an.exe");
   Store(kHKCURun, "Aus", "aus.exe");
   Store(kHKCURun, "Bleibt", "b.exe");
   StoreValue(HKEY_CURRENT_USER, SwitchedOffKey(ResolveRunKeyPath(kHKCURun).subKey), {"Wartet", "w.exe"});
@@ -130,23 +131,27 @@ TEST_F(RegistrySwitchTest, WhatWindowsSwitchedOffIsUntickedAndTickingSwitchesItO
   const std::string switchedOff = TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", "Bleibt");
   Open();
   Press(Page().HKCURunBtn);
-  EXPECT_EQ(Ticks(), (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(Ticks(), (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(View().SubItem2(RowOf("Wartet")), "von Velmora deaktiviert");
   Press(Page().SaveRegBtn);
-  EXPECT_EQ(Stored(kHKCURun), (TValues{{"Aus", "aus.exe", REG_SZ}, {"Bleibt", "b.exe", REG_SZ}}));
+  EXPECT_EQ(Stored(kHKCURun),
+            (TValues{{"An", "an.exe", REG_SZ}, {"Aus", "aus.exe", REG_SZ}, {"Bleibt", "b.exe", REG_SZ}}));
   EXPECT_EQ(Waiting(kHKCURun), (TValues{{"Wartet", "w.exe", REG_SZ}}));
 
+  Tick("An", false);
   Tick("Aus", true);
   Tick("Wartet", true);
   EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", "Aus"), switchedOff) << "written on save only";
   Press(Page().SaveRegBtn);
   EXPECT_EQ(Stored(kHKCURun),
             (TValues{{"Aus", "aus.exe", REG_SZ}, {"Bleibt", "b.exe", REG_SZ}, {"Wartet", "w.exe", REG_SZ}}));
-  EXPECT_EQ(Waiting(kHKCURun), TValues{});
+  EXPECT_EQ(Waiting(kHKCURun), (TValues{{"An", "an.exe", REG_SZ}}));
   for (const char* name : {"Aus", "Wartet"})
     EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", name), TStartupApprovedValues::kSwitchedOn);
   EXPECT_EQ(TStartupApprovedValues::Bytes(HKEY_CURRENT_USER, "Run", "Bleibt"), switchedOff);
-  EXPECT_EQ(View().SubItem2(RowOf("Aus")), "aktiv");
+  for (const char* name : {"Aus", "Wartet"}) EXPECT_EQ(View().SubItem2(RowOf(name)), "aktiv");
   EXPECT_EQ(View().SubItem2(RowOf("Bleibt")), "deaktiviert seit 08.12.2026 10:15");
+  EXPECT_EQ(View().SubItem2(RowOf("An")), "von Velmora deaktiviert");
   EXPECT_FALSE(Page().RegChanged);
   ExpectShown(dialogs, {Info("Speicherung abgeschlossen!"), Info("Speicherung abgeschlossen!")});
 }
