@@ -4,6 +4,7 @@
 #include "registry/ProgramFile.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
+#include "registry/RunRowData.h"
 #include "toolkit/Interaction.h"
 
 void TRegistryPage::RegCheckBtnClick() {
@@ -12,6 +13,11 @@ void TRegistryPage::RegCheckBtnClick() {
   for (int i = 0; i < RegView.Count(); ++i) {
     if (!RegView.Checked(i)) continue;  // switched off: it starts nothing
     const std::string value = RegView.SubItem(i);
+    if (!RunRowEditable(RegView.Data(i))) {  // its '?' form names no file
+      ShowInfo(RegistryTexts::NotCheckableHere(RegView.Caption(i)));
+      allFound = false;
+      continue;
+    }
     if (ProgramFileExists(value) || ProgramFileExists(ExtractProgramFile(value))) continue;
     ShowError(RegistryTexts::MissingProgram(RegView.Caption(i)));
     allFound = false;

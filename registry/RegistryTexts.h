@@ -56,6 +56,11 @@ inline std::string MissingProgram(const std::string& name) {
   return "Datei für Zeichenkette: \"" + name + "\" nicht gefunden!";
 }
 inline constexpr char kAllFound[] = "Alle Dateiangaben sind korrekt!";
+inline std::string NotCheckableHere(const std::string& name) {
+  return "Der Eintrag \"" + ShownName(name) +
+         "\" enthält Zeichen, die hier nur als \"?\" angezeigt werden können. Seine Datei kann hier nicht "
+         "geprüft werden.";
+}
 
 inline std::string NotExported(const std::string& names) {
   return "Nicht exportiert: " + names + ". Diese Einträge enthalten Zeichen, die eine REGEDIT4-Datei nicht "

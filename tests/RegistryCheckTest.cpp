@@ -1,4 +1,5 @@
 // "Überprüfen" on the Registry page.
+#include "support/Tools.h"
 #include "tests/RegistryPageFixture.h"
 #include "tests/ScratchFolder.h"
 
@@ -34,6 +35,19 @@ TEST_F(RegistryCheckTest, SaysAllIsWellOnlyWhenEveryProgramWasFound) {
   Press(Page().RegCheckBtn);
   ExpectShown(dialogs, {Info("Alle Dateiangaben sind korrekt!")});
   EXPECT_FALSE(Page().RegChanged);
+}
+
+// Its '?' form names no file: the check says it cannot tell, instead of
+// reporting a program as missing that may well be there.
+TEST_F(RegistryCheckTest, AnEntryTheAnsiCodePageCannotCarryIsNotReportedMissing) {
+  if (!IsWinNT) GTEST_SKIP() << "the 9x family's registry holds ANSI text only";
+  TRunKeyPath key = ResolveRunKeyPath(kHKLMRun);
+  StoreWideString(key.root, key.subKey, L"Fremd", L"C:\\\u041F\u0440\u043E\\app.exe");
+  Store(kHKLMRun, "Notepad", "notepad.exe");
+  Open();
+  Press(Page().RegCheckBtn);
+  ExpectShown(dialogs, {Info("Der Eintrag \"Fremd\" enthält Zeichen, die hier nur als \"?\" angezeigt werden "
+                             "können. Seine Datei kann hier nicht geprüft werden.")});
 }
 
 TEST_F(RegistryCheckTest, AnEmptyListShowsNothing) {
