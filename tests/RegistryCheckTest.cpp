@@ -41,8 +41,7 @@ TEST_F(RegistryCheckTest, SaysAllIsWellOnlyWhenEveryProgramWasFound) {
 // reporting a program as missing that may well be there.
 TEST_F(RegistryCheckTest, AnEntryTheAnsiCodePageCannotCarryIsNotReportedMissing) {
   if (!IsWinNT) GTEST_SKIP() << "the 9x family's registry holds ANSI text only";
-  TRunKeyPath key = ResolveRunKeyPath(kHKLMRun);
-  StoreWideString(key.root, key.subKey, L"Fremd", L"C:\\\u041F\u0440\u043E\\app.exe");
+  StoreForeignEntry("Fremd");
   Store(kHKLMRun, "Notepad", "notepad.exe");
   Open();
   Press(Page().RegCheckBtn);

@@ -136,8 +136,7 @@ TEST_F(RegistryExportTest, RegeditImportsTheExportOfThe32BitViewBackIntoThatView
 // would be imported with '?' in its path, so it is left out and named.
 TEST_F(RegistryExportTest, AnEntryTheAnsiCodePageCannotCarryIsLeftOutAndNamed) {
   if (!IsWinNT) GTEST_SKIP() << "the 9x family's registry holds ANSI text only";
-  TRunKeyPath key = ResolveRunKeyPath(kHKLMRun);
-  StoreWideString(key.root, key.subKey, L"Fremd", L"C:\\\u041F\u0440\u043E\\app.exe");
+  StoreForeignEntry("Fremd");
   Store(kHKLMRun, "Eins", "a.exe");
   Open();
   const std::string file = folder.File("run.reg");

@@ -13,6 +13,7 @@
 #include "app/MainForm.h"
 #include "registry/RegAdd.h"
 #include "registry/RunKeyPath.h"
+#include "support/WideText.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
@@ -33,6 +34,12 @@ class RegistryPageTest : public testing::Test {
   void Store(const std::string& keyPath, const std::string& name, const std::string& data, DWORD type = REG_SZ) {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
     StoreValue(key.root, key.subKey, {name, data, type}, key.view);
+  }
+  // An entry of the machine's Run key whose program lies in a Cyrillic
+  // folder: the NT family lists it with '?' for those letters.
+  void StoreForeignEntry(const std::string& name) {
+    TRunKeyPath key = ResolveRunKeyPath(kHKLMRun);
+    StoreWideString(key.root, key.subKey, WideFromAnsi(name), L"C:\\\u041F\u0440\u043E\\app.exe");
   }
   std::vector<TStoredValue> Stored(const std::string& keyPath) {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
