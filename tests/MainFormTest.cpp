@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,30 @@ TEST_F(MainFormTest, HasThirteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) 
   EXPECT_TRUE(IsWindowVisible(form.Info->Handle()) || !IsWindowVisible(form.Handle()));
   EXPECT_TRUE(GetWindowLongA(form.Info->Handle(), GWL_STYLE) & WS_VISIBLE);
   EXPECT_FALSE(GetWindowLongA(form.WinReg->Handle(), GWL_STYLE) & WS_VISIBLE);
+}
+
+// Ctrl+Tab turns to the next page, Ctrl+Shift+Tab to the one before, round
+// the ends, as the key reaches the loop from whichever control has the focus;
+// the focus moves to the new page.
+TEST_F(MainFormTest, CtrlTabAndCtrlShiftTabTurnThePagesRoundTheEnds) {
+  BYTE keys[256], held[256];
+  GetKeyboardState(keys);
+  auto press = [&](bool shift) {
+    std::copy(keys, keys + 256, held);
+    held[VK_CONTROL] = 0x80;
+    held[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(held);
+    PostMessageA(GetFocus() ? GetFocus() : form.Info->HelpBtn.Handle(), WM_KEYDOWN, VK_TAB, 0);
+    Application().ProcessMessages();
+    SetKeyboardState(keys);
+    return form.AutoStartPageControl->ActivePageIndex();
+  };
+  form.Show();
+  EXPECT_EQ(press(false), 1);
+  EXPECT_TRUE(IsChild(form.WinReg->Handle(), GetFocus()));
+  EXPECT_EQ(press(true), 0);
+  EXPECT_EQ(press(true), 12);
+  EXPECT_EQ(press(false), 0);
 }
 
 // The program shows the window as soon as its tabs and the Info page exist:
