@@ -1,8 +1,8 @@
 // Every control of every page and of both dialogs lies wholly in sight, clear
 // of its neighbours, with room for its text and an access key of its own,
-// whatever font and resolution
-// the dialogs are drawn with: at the screen's resolution, and at 144 dots per
-// inch through a second run of this program.
+// whatever font and resolution the dialogs are drawn with: at the screen's
+// resolution, and at 120 and 144 dots per inch through further runs of this
+// program.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -326,9 +326,12 @@ DWORD RunThisProgram(const std::string& filter) {
   return exitCode;
 }
 
-TEST(LayoutAtLargeFonts, EveryPageAndDialogFitsAt144DotsPerInch) {
-  TScreenResolution largeFonts(144);
-  EXPECT_EQ(RunThisProgram("Layout.EveryPageAndDialogFitsAtTheScreensResolution"), 0u);
+TEST(LayoutAtLargeFonts, EveryPageAndDialogFitsAt120And144DotsPerInch) {
+  for (DWORD dotsPerInch : {120u, 144u}) {
+    SCOPED_TRACE(dotsPerInch);
+    TScreenResolution largeFonts(dotsPerInch);
+    EXPECT_EQ(RunThisProgram("Layout.EveryPageAndDialogFitsAtTheScreensResolution"), 0u);
+  }
 }
 
 }  // namespace
