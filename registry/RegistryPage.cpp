@@ -8,6 +8,7 @@
 #include "registry/RunRowData.h"
 #include "registry/StartupStatus.h"
 #include "res/resource.h"
+#include "support/KeyChanges.h"
 #include "support/RunKeyValues.h"
 #include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
@@ -169,8 +170,31 @@ void TRegistryPage::RegViewDblClick() { EditRegBtnClick(); }
 void TRegistryPage::RegViewColumnClick(int column) { SortByColumnClick(RegView, column); }
 
 void TRegistryPage::RegViewCheck(int index) {
-  if (EditableHere(index)) RegChanged = true;
+  if (EditableHere(index) && MakeRoomAtDestination(index)) RegChanged = true;
   else RegView.SetChecked(index, !RegView.Checked(index));
+}
+
+// A key, and the sub-key too, holds one value of a name: switching an entry
+// where a row of its name is going replaces that row's value, so the row
+// goes only when the user agrees.
+bool TRegistryPage::MakeRoomAtDestination(int index) {
+  const TListRow row = RegView.Row(index);
+  const bool toKey = BelongsInKey(row);
+  const std::wstring identity = ValueIdentity({row.caption, ""});
+  for (int i = 0; i < RegView.Count(); ++i) {
+    if (i == index) continue;
+    const TListRow other = RegView.Row(i);
+    if (BelongsInKey(other) != toKey || ValueIdentity({other.caption, ""}) != identity) continue;
+    if (!RunRowEditable(other.data)) {
+      ShowError(RegistryTexts::NameOfEntryNotEditableHere(row.caption));
+      return false;
+    }
+    if (!Confirm(ReplaceQuestion(RegistryTexts::ShownName(row.caption)))) return false;
+    RegView.Delete(i);
+    UpdateListButtons();
+    return true;
+  }
+  return true;
 }
 
 void TRegistryPage::UpdateListButtons() {

@@ -71,6 +71,9 @@ class TRegistryPage : public TDialog {
   // characters the ANSI code page cannot carry.
   bool EditableHere(int index);
   bool NameFreeForEditing(const std::string& name);
+  // Before the ticked or cleared row moves where another row of its name is
+  // going: asks, and drops that row when the user agrees.
+  bool MakeRoomAtDestination(int index);
   // Where a row's value goes on save: the key itself (true) or the sub-key
   // of the entries switched off.
   bool BelongsInKey(const TListRow& row) const;

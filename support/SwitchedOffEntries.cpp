@@ -10,9 +10,6 @@
 
 namespace {
 
-std::string ReplaceQuestion(const std::string& name) {
-  return "Es gibt bereits einen Eintrag \"" + name + "\". Soll er ersetzt werden?";
-}
 std::string CannotMove(const std::string& name) {
   return "Konnte Eintrag \"" + name + "\" nicht verschieben! Er bleibt, wo er war.";
 }
@@ -68,6 +65,10 @@ bool MoveValue(HKEY from, HKEY to, const std::string& name) {
 }
 
 }  // namespace
+
+std::string ReplaceQuestion(const std::string& name) {
+  return "Es gibt bereits einen Eintrag \"" + name + "\". Soll er ersetzt werden?";
+}
 
 bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view) {
   return static_cast<bool>(TRegKey(root, SwitchedOffKey(runKey), KEY_QUERY_VALUE | view, TRegKey::Create));

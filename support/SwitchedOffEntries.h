@@ -12,6 +12,9 @@
 // The name of the sub-key and of the sub-folder where entries wait.
 inline constexpr char kSwitchedOffName[] = "Velmora-deaktiviert";
 
+// Switching an entry on or off where one of its name already is.
+std::string ReplaceQuestion(const std::string& name);
+
 // The sub-key of runKey (a path below root) that holds its switched-off values.
 std::string SwitchedOffKey(const std::string& runKey);
 // The sub-folder of folder (with or without a final backslash) that holds its

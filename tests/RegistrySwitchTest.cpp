@@ -99,6 +99,45 @@ TEST_F(RegistrySwitchTest, ExportWritesOnlyTheEntriesThatAreOnAndSaysSo) {
                 kHKLMRun + "]\r\n\"An\"=\"an.exe\"\r\n\r\n");
 }
 
+// The same name both in the key and waiting in the sub-key: the two rows
+// stand for two values, and moving one onto the other asks first; "&Nein"
+// leaves the box and both values as they are.
+TEST_F(RegistrySwitchTest, SwitchingOntoAnEntryOfTheSameNameAsksAndNoKeepsBoth) {
+  const std::string runKey = ResolveRunKeyPath(kHKCURun).subKey;
+  const struct {
+    const char* name;
+    const char* ticked;  // the row whose box is clicked, by its program
+    TModalResult answer;
+    TValues key, waiting;
+  } cases[] = {
+      {"switch on, no", "alt.exe", TModalResult::No, {{"X", "neu.exe", REG_SZ}}, {{"X", "alt.exe", REG_SZ}}},
+      {"switch on, yes", "alt.exe", TModalResult::Yes, {{"X", "alt.exe", REG_SZ}}, {}},
+      {"switch off, no", "neu.exe", TModalResult::No, {{"X", "neu.exe", REG_SZ}}, {{"X", "alt.exe", REG_SZ}}},
+      {"switch off, yes", "neu.exe", TModalResult::Yes, {}, {{"X", "neu.exe", REG_SZ}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Store(kHKCURun, "X", "neu.exe");
+    StoreValue(HKEY_CURRENT_USER, SwitchedOffKey(runKey), {"X", "alt.exe"});
+    Open();
+    Press(Page().HKCURunBtn);
+    int row = 0;
+    while (View().SubItem(row) != c.ticked) ++row;
+    dialogs.ClearShown();
+    dialogs.Answer({c.answer});
+    ListView_SetCheckState(View().Handle(), row, !View().Checked(row));
+    ExpectShown(dialogs, {Question("Es gibt bereits einen Eintrag \"X\". Soll er ersetzt werden?")});
+    EXPECT_EQ(View().Count(), c.answer == TModalResult::Yes ? 1 : 2);
+    EXPECT_EQ(Page().RegChanged, c.answer == TModalResult::Yes);
+    Press(Page().SaveRegBtn);
+    EXPECT_EQ(Stored(kHKCURun), c.key);
+    EXPECT_EQ(Waiting(kHKCURun), c.waiting);
+    form.reset();
+    DeleteAllValues(HKEY_CURRENT_USER, runKey);
+    DeleteAllValues(HKEY_CURRENT_USER, SwitchedOffKey(runKey));
+  }
+}
+
 // The program is gone: the entry is still listed, and removing it takes it
 // out of the sub-key, which goes with its last entry.
 TEST_F(RegistrySwitchTest, ASwitchedOffEntryWhoseProgramIsGoneIsListedAndCanBeRemoved) {
