@@ -27,12 +27,6 @@ bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view = 0)
 // Removes the sub-key of runKey when it holds nothing any more.
 void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view = 0);
 
-// Moves the text value name from runKey into its sub-key (on = false) or back
-// (on = true); the value keeps its type and data bytes. A value of that name
-// at the destination is replaced only when the user agrees. False when
-// nothing moved: the user declined, or a failure that was reported.
-bool SwitchRunValue(HKEY root, const std::string& runKey, const std::string& name, bool on);
-
 // Moves the shortcut fileName of folder into its sub-folder (on = false) or
 // back (on = true), as the file system moves it: the same bytes and
 // attributes, whatever script its name is in. Asks before replacing a file

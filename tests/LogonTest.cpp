@@ -1,17 +1,20 @@
 // What a logon starts, shown with Wine's own logon (a plain wineboot starts
 // the machine's and the user's Run values and the user's start-up folder):
-// a switched-off entry is not started, and is started again once it is on.
+// an entry switched off on the pages is not started, and is started again
+// once it is on.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 
 #include <string>
 #include <vector>
 
+#include "app/MainForm.h"
 #include "support/SheLink.h"
-#include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
+#include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchStartupFolder.h"
 
@@ -55,6 +58,23 @@ class LogonTest : public testing::Test {
     CloseHandle(process.hProcess);
     ASSERT_TRUE(WaitUntilStarted(control)) << "the logon started nothing";
   }
+  // As the user does it: the Run values by ticking or clearing their boxes on
+  // the Registry page and saving, the shortcut by its box on the Autostart
+  // page, which acts at once.
+  static void Tick(TListView& view, const std::string& caption, bool on) {
+    for (int i = 0; i < view.Count(); ++i)
+      if (view.Caption(i) == caption) ListView_SetCheckState(view.Handle(), i, on);
+  }
+  static void SwitchOnThePages(TMainForm& form, bool on) {
+    TRegistryPage& registry = *form.WinReg;
+    Tick(registry.RegView, "Maschine", on);
+    Press(registry.SaveRegBtn);
+    Press(registry.HKCURunBtn);
+    Tick(registry.RegView, "Nutzer", on);
+    Press(registry.SaveRegBtn);
+    Press(registry.HKLMRunBtn);
+    Tick(form.Startup->AutoStartFolderLV, "Marker.lnk", on);
+  }
   // A marker that still runs cannot be removed with the scratch folder.
   void WaitForMarkersToEnd() { Sleep(300); }
 
@@ -71,9 +91,9 @@ TEST_F(LogonTest, SwitchedOffEntryIsNotStartedAndStartsAgainOnceSwitchedOn) {
   StoreString(HKEY_LOCAL_MACHINE, kRunKey, "Maschine", "\"" + machineRun + "\"");
   StoreString(HKEY_CURRENT_USER, kRunKey, "Nutzer", "\"" + userRun + "\"");
   TShellLink().CreateLink(startupFolder.File("Marker.lnk"), link);
-  ASSERT_TRUE(SwitchRunValue(HKEY_LOCAL_MACHINE, kRunKey, "Maschine", false));
-  ASSERT_TRUE(SwitchRunValue(HKEY_CURRENT_USER, kRunKey, "Nutzer", false));
-  ASSERT_TRUE(SwitchLink(startupFolder.Path(), L"Marker.lnk", false));
+  TMainForm form;
+  SwitchOnThePages(form, false);
+  ASSERT_FALSE(FileExists(startupFolder.File("Marker.lnk")));
 
   Logon();
   Sleep(500);  // time a wrongly started entry would have had to mark
@@ -81,15 +101,14 @@ TEST_F(LogonTest, SwitchedOffEntryIsNotStartedAndStartsAgainOnceSwitchedOn) {
   EXPECT_FALSE(Started(userRun)) << "HKCU Run value switched off";
   EXPECT_FALSE(Started(link)) << "shortcut switched off";
 
-  ASSERT_TRUE(SwitchRunValue(HKEY_LOCAL_MACHINE, kRunKey, "Maschine", true));
-  ASSERT_TRUE(SwitchRunValue(HKEY_CURRENT_USER, kRunKey, "Nutzer", true));
-  ASSERT_TRUE(SwitchLink(startupFolder.Path(), L"Marker.lnk", true));
+  SwitchOnThePages(form, true);
 
   Logon();
   EXPECT_TRUE(WaitUntilStarted(machineRun)) << "HKLM Run value switched on";
   EXPECT_TRUE(WaitUntilStarted(userRun)) << "HKCU Run value switched on";
   EXPECT_TRUE(WaitUntilStarted(link)) << "shortcut switched on";
-  ExpectShown(dialogs, {});
+  const TShownMessage saved = Info("Speicherung abgeschlossen!");
+  ExpectShown(dialogs, {saved, saved, saved, saved});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tests/RegistryPageFixture.h"
 #include "tests/ScratchFolder.h"
 #include "support/SwitchedOffEntries.h"
+#include "support/Tools.h"
 #include "support/WindowsVersion.h"
 
 namespace {
@@ -56,6 +57,56 @@ TEST_F(RegistrySwitchTest, UntickingIsAnEditThatTheSaveMovesIntoTheSubKeyAndTick
   EXPECT_EQ(stored, (TValues{{"Pfad", "%windir%\\a.exe", REG_EXPAND_SZ}, {"Werkzeug", "w.exe", REG_SZ}}));
   EXPECT_EQ(Waiting(kHKCURun), TValues{});
   ExpectShown(dialogs, {Info("Speicherung abgeschlossen!"), Info("Speicherung abgeschlossen!")});
+}
+
+// Each Run-type key keeps its switched-off entries in a sub-key of its own,
+// with name, data and type as they were; the sub-key goes with its last entry.
+TEST_F(RegistrySwitchTest, EveryKeyKeepsItsSwitchedOffEntriesUnchangedInASubKeyOfItsOwn) {
+  const std::string services = RunKeyPath("HKEY_LOCAL_MACHINE", "RunServices");
+  const struct {
+    const std::string& keyPath;
+    TStoredValue value;
+  } cases[] = {
+      {kHKLMRun, {"Werkzeug", "\"C:\\Programme\\Werkzeug\\w.exe\" /start", REG_SZ}},
+      {kHKCURunOnce, {"", "C:\\einmal.exe", REG_SZ}},
+      {services, {"Prüfung Ä", "%windir%\\Prüfprogramm\\ß.exe", REG_EXPAND_SZ}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keyPath);
+    Store(c.keyPath, c.value.name, c.value.data, c.value.type);
+    Open();
+    Page().LoadRegKey(c.keyPath);
+    Tick(c.value.name, false);
+    Press(Page().SaveRegBtn);
+    EXPECT_EQ(Stored(c.keyPath), TValues{});
+    EXPECT_EQ(Waiting(c.keyPath), TValues{c.value});
+    Tick(c.value.name, true);
+    Press(Page().SaveRegBtn);
+    EXPECT_EQ(Stored(c.keyPath), TValues{c.value});
+    HKEY waiting;
+    const TRunKeyPath key = ResolveRunKeyPath(c.keyPath);
+    EXPECT_NE(RegOpenKeyExA(key.root, SwitchedOffKey(key.subKey).c_str(), 0, KEY_READ, &waiting), ERROR_SUCCESS)
+        << "the empty sub-key is left behind";
+    form.reset();
+  }
+}
+
+// Its '?' form is not its name: such an entry is not moved from here.
+TEST_F(RegistrySwitchTest, AnEntryTheAnsiCodePageCannotCarryIsNotSwitchedHere) {
+  if (!IsWinNT) GTEST_SKIP() << "the 9x family's registry holds ANSI text only";
+  StoreForeignEntry("Fremd");
+  const std::vector<TStoredValue> before = Stored(kHKLMRun);
+  Open();
+  Tick("Fremd", false);
+  EXPECT_EQ(Ticks(), std::vector<bool>{true});
+  EXPECT_FALSE(Page().RegChanged);
+  Press(Page().SaveRegBtn);
+  EXPECT_EQ(Stored(kHKLMRun), before);
+  EXPECT_EQ(Waiting(kHKLMRun), TValues{});
+  ExpectShown(dialogs, {Error("Der Eintrag \"Fremd\" enthält Zeichen, die hier nur als \"?\" angezeigt werden "
+                              "können. Er kann hier weder geändert noch entfernt werden; beim Speichern bleibt er "
+                              "unverändert."),
+                        Info("Speicherung abgeschlossen!")});
 }
 
 TEST_F(RegistrySwitchTest, SwitchingOffAndClosingWithoutSavingLeavesTheEntryOn) {
