@@ -102,8 +102,8 @@ void TAutostartPage::AutostartRefreshBtnClick() {
     for (size_t i = 0; i < linkNames_.size(); ++i) {
       const std::string name = AnsiFromWide(linkNames_[i]);
       const bool waiting = i >= firstWaiting_;
-      rows.push_back({name, StartupStatusText(FolderApprovals, name, waiting), kRowImage, static_cast<LPARAM>(i), "",
-                      !waiting && !SwitchedOff(FolderApprovals, name)});
+      rows.push_back({name, StartupStatusText(FolderApprovals, linkNames_[i], waiting), kRowImage,
+                      static_cast<LPARAM>(i), "", !waiting && !SwitchedOff(FolderApprovals, linkNames_[i])});
     }
     AutoStartFolderLV.SetRows(std::move(rows));
     ShowNamesWithoutAnsiForm();
@@ -175,18 +175,18 @@ bool TAutostartPage::Waits(int row) const { return static_cast<size_t>(AutoStart
 // Ticking brings a shortcut back from the sub-folder; unticking sends it
 // there.
 void TAutostartPage::AutoStartFolderLVCheck(int index) {
-  const std::string caption = AutoStartFolderLV.Caption(index);
-  if (!AutoStartFolderLV.Checked(index)) SwitchLink(ScopeFolder(), LinkNameOf(index), false);
-  else if (!Waits(index) || SwitchLink(ScopeFolder(), LinkNameOf(index), true)) SwitchOnInWindows(caption);
+  const std::wstring& name = LinkNameOf(index);
+  if (!AutoStartFolderLV.Checked(index)) SwitchLink(ScopeFolder(), name, false);
+  else if (!Waits(index) || SwitchLink(ScopeFolder(), name, true)) SwitchOnInWindows(name);
   // The list shows the folder as it now is, also when the switch did not happen.
   AutostartRefreshBtnClick();
 }
 
 // Where Windows' task manager switched the shortcut off, Windows is told to
 // start it again, as its task manager does: ticked means started for both.
-void TAutostartPage::SwitchOnInWindows(const std::string& linkName) {
+void TAutostartPage::SwitchOnInWindows(const std::wstring& linkName) {
   if (SwitchedOff(FolderApprovals, linkName) && !FolderApprovals->SwitchOn(linkName))
-    ShowError(StartupStatus::CannotSwitchOnInWindows(linkName));
+    ShowError(StartupStatus::CannotSwitchOnInWindows(AnsiFromWide(linkName)));
 }
 
 void TAutostartPage::AutoStartFolderLVChange() { AutostartDeleteBtn.SetEnabled(AutoStartFolderLV.SelectedIndex() >= 0); }

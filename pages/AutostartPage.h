@@ -60,7 +60,7 @@ class TAutostartPage : public TDialog {
   const std::wstring& LinkNameOf(int row) const;
   // True for a shortcut that waits in the sub-folder of those switched off.
   bool Waits(int row) const;
-  void SwitchOnInWindows(const std::string& linkName);
+  void SwitchOnInWindows(const std::wstring& linkName);
 
   TPageControl& AutoStartPageControl;
   TShellLink& ShellLink;

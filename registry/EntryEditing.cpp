@@ -8,6 +8,7 @@
 #include "registry/RunRowData.h"
 #include "support/KeyChanges.h"
 #include "support/Tools.h"
+#include "support/WideText.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -50,7 +51,7 @@ void TRegistryPage::AddRegBtnClick() {
   std::string name, value;
   if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value) || !NameFreeForEditing(name)) return;
   RegChanged = true;
-  RegView.Add({name, value, kRowImage, REG_SZ, StatusOf(name, false)});
+  RegView.Add({name, value, kRowImage, REG_SZ, StatusOf(WideFromAnsi(name), false)});
   UpdateListButtons();
 }
 
@@ -63,7 +64,7 @@ void TRegistryPage::EditRegBtnClick() {
   RegView.SetSubItem(index, value);
   // The row keeps its type: an expandable string stays one.
   if (name == RegView.Caption(index)) return;
-  RegView.SetSubItem2(index, StatusOf(name, RunRowLoadedWaiting(RegView.Data(index))));
+  RegView.SetSubItem2(index, StatusOf(WideFromAnsi(name), RunRowLoadedWaiting(RegView.Data(index))));
   RegView.SetCaption(index, name);
 }
 

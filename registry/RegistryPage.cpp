@@ -95,7 +95,7 @@ void TRegistryPage::SetUpKeyButtons() {
   HKLMRunBtn.SetDown(true);
 }
 
-std::string TRegistryPage::StatusOf(const std::string& name, bool waiting) const {
+std::string TRegistryPage::StatusOf(const std::wstring& name, bool waiting) const {
   return StartupStatusText(KeyApprovals, name, waiting);
 }
 
@@ -131,11 +131,11 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   std::vector<TListRow> rows;
   // What Windows' task manager switched off is off here too.
   for (const TRunValue& value : loaded_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, false), StatusOf(value.name, false),
-                    !SwitchedOff(KeyApprovals, value.name)});
+    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, false), StatusOf(ExactName(value), false),
+                    !SwitchedOff(KeyApprovals, ExactName(value))});
   for (const TRunValue& value : loadedOff_)
     rows.push_back({value.name, value.data, kRowImage, RunRowData(value, true),
-                    StatusOf(value.name, true), false});
+                    StatusOf(ExactName(value), true), false});
   RegView.SetRows(std::move(rows));
   UpdateListButtons();
 }

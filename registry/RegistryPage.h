@@ -59,7 +59,7 @@ class TRegistryPage : public TDialog {
   void SetUpKeyButtons();
   // The entry's text in the "Status" column (Windows 8 and later); waiting:
   // in the sub-key of the switched-off entries.
-  std::string StatusOf(const std::string& name, bool waiting) const;
+  std::string StatusOf(const std::wstring& name, bool waiting) const;
   // Export and Check need rows; applied after every load, add and remove.
   void UpdateListButtons();
   // The entry dialog with a name and a value; true when closed with OK.

@@ -10,6 +10,7 @@
 #include "registry/StartupStatus.h"
 #include "support/KeyChanges.h"
 #include "support/SwitchedOffEntries.h"
+#include "support/WideText.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -45,7 +46,7 @@ std::string Names(const TKeyChanges& changes) {
 // An unticked row stays in the key where Windows keeps it from starting:
 // its task manager switched it off there, and the user left it so.
 bool TRegistryPage::BelongsInKey(const TListRow& row) const {
-  return row.checked || (!RunRowLoadedWaiting(row.data) && SwitchedOff(KeyApprovals, row.caption));
+  return row.checked || (!RunRowLoadedWaiting(row.data) && SwitchedOff(KeyApprovals, WideFromAnsi(row.caption)));
 }
 
 TValueList TRegistryPage::ListedValues(bool inKey) const {
@@ -64,8 +65,8 @@ bool TRegistryPage::SwitchOnInWindows() {
   bool switched = true;
   for (int i = 0; i < RegView.Count(); ++i) {
     const std::string name = RegView.Caption(i);
-    if (!RegView.Checked(i) || !SwitchedOff(KeyApprovals, name)) continue;
-    if (!KeyApprovals->SwitchOn(name)) {
+    if (!RegView.Checked(i) || !SwitchedOff(KeyApprovals, WideFromAnsi(name))) continue;
+    if (!KeyApprovals->SwitchOn(WideFromAnsi(name))) {
       ShowError(StartupStatus::CannotSwitchOnInWindows(name));
       switched = false;
     }
@@ -91,9 +92,10 @@ bool TRegistryPage::SaveSwitchedOff() {
 void TRegistryPage::MarkRowsAsSaved() {
   for (int i = 0; i < RegView.Count(); ++i) {
     const TListRow row = RegView.Row(i);
+    if (!RunRowEditable(row.data)) continue;  // never moved, and its caption is not its name
     const bool waiting = !BelongsInKey(row);
     RegView.SetData(i, waiting ? row.data | kLoadedWaiting : row.data & ~kLoadedWaiting);
-    RegView.SetSubItem2(i, StatusOf(row.caption, waiting));
+    RegView.SetSubItem2(i, StatusOf(WideFromAnsi(row.caption), waiting));
   }
 }
 

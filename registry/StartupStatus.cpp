@@ -43,12 +43,12 @@ std::optional<TStartupApprovals> StartupFolderApprovals(bool currentUser) {
   return TStartupApprovals(currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, TApprovalList::StartupFolder);
 }
 
-std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::string& entryName,
+std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::wstring& entryName,
                               bool waiting) {
   if (!approvals) return "";
   return waiting ? StartupStatus::kWaiting : StartupStatusText(approvals->Of(entryName));
 }
 
-bool SwitchedOff(const std::optional<TStartupApprovals>& approvals, const std::string& entryName) {
+bool SwitchedOff(const std::optional<TStartupApprovals>& approvals, const std::wstring& entryName) {
   return approvals && approvals->Of(entryName).switchedOff;
 }

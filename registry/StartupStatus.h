@@ -25,10 +25,10 @@ std::string StartupStatusText(const TStartupApproval& approval);
 // The column's text for an entry: empty where Windows has no switch for it;
 // for one that waits switched off by Velmora (Windows does not see it
 // there), that it does.
-std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::string& entryName,
+std::string StartupStatusText(const std::optional<TStartupApprovals>& approvals, const std::wstring& entryName,
                               bool waiting);
 // True only for an entry Windows has switched off.
-bool SwitchedOff(const std::optional<TStartupApprovals>& approvals, const std::string& entryName);
+bool SwitchedOff(const std::optional<TStartupApprovals>& approvals, const std::wstring& entryName);
 
 // The switches that apply to the entries of the Run key shown under keyPath
 // (a path as the Registry page names it). None before Windows 8, and none

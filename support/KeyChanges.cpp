@@ -7,8 +7,10 @@
 #include "support/AnsiText.h"
 #include "support/WideText.h"
 
+std::wstring ExactName(const TRunValue& value) { return value.ansiForm ? WideFromAnsi(value.name) : value.wideName; }
+
 std::wstring ValueIdentity(const TRunValue& value) {
-  std::wstring name = value.ansiForm ? WideFromAnsi(value.name) : value.wideName;
+  std::wstring name = ExactName(value);
   CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
   return name;
 }

@@ -6,6 +6,8 @@
 
 #include "support/RunKeyValues.h"
 
+// The value's name exactly as stored.
+std::wstring ExactName(const TRunValue& value);
 // The name as the registry tells values apart.
 std::wstring ValueIdentity(const TRunValue& value);
 

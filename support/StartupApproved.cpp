@@ -10,8 +10,8 @@ namespace {
 constexpr size_t kTimeOffset = 4;
 constexpr size_t kTimeSize = 8;
 
-std::string UpperName(std::string name) {
-  CharUpperBuffA(name.data(), static_cast<DWORD>(name.size()));
+std::wstring UpperName(std::wstring name) {
+  CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
   return name;
 }
 
@@ -47,28 +47,28 @@ std::string StartupApprovedSubKey(TApprovalList list) {
 TStartupApprovals::TStartupApprovals(HKEY root, TApprovalList list) : root_(root), list_(list) {
   TRegKey key(root, StartupApprovedSubKey(list), KEY_QUERY_VALUE | NativeRegistryView());
   if (!key) return;
-  std::vector<char> name(16384);
+  std::vector<wchar_t> name(16384);
   BYTE data[64];
   for (DWORD index = 0;; ++index) {
     DWORD nameSize = static_cast<DWORD>(name.size()), dataSize = sizeof data, type = 0;
-    LONG result = RegEnumValueA(key.Handle(), index, name.data(), &nameSize, nullptr, &type, data, &dataSize);
+    LONG result = RegEnumValueW(key.Handle(), index, name.data(), &nameSize, nullptr, &type, data, &dataSize);
     if (result == ERROR_MORE_DATA) continue;  // not a value Windows writes
     if (result != ERROR_SUCCESS) return;
     if (type != REG_BINARY) continue;
-    byUpperName_[UpperName(std::string(name.data(), nameSize))] =
+    byUpperName_[UpperName(std::wstring(name.data(), nameSize))] =
         DecodeStartupApproval(std::string(reinterpret_cast<const char*>(data), dataSize));
   }
 }
 
-TStartupApproval TStartupApprovals::Of(const std::string& entryName) const {
+TStartupApproval TStartupApprovals::Of(const std::wstring& entryName) const {
   auto found = byUpperName_.find(UpperName(entryName));
   return found == byUpperName_.end() ? TStartupApproval{} : found->second;
 }
 
-bool TStartupApprovals::SwitchOn(const std::string& entryName) {
+bool TStartupApprovals::SwitchOn(const std::wstring& entryName) {
   TRegKey key(root_, StartupApprovedSubKey(list_), KEY_SET_VALUE | NativeRegistryView(), TRegKey::Create);
   const BYTE switchedOn[kTimeOffset + kTimeSize] = {0x02};
-  if (!key || RegSetValueExA(key.Handle(), entryName.c_str(), 0, REG_BINARY, switchedOn, sizeof switchedOn) !=
+  if (!key || RegSetValueExW(key.Handle(), entryName.c_str(), 0, REG_BINARY, switchedOn, sizeof switchedOn) !=
                   ERROR_SUCCESS)
     return false;
   byUpperName_[UpperName(entryName)] = TStartupApproval{};

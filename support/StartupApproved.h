@@ -30,7 +30,8 @@ TStartupApproval DecodeStartupApproval(const std::string& bytes);
 // The key of a list below its root.
 std::string StartupApprovedSubKey(TApprovalList list);
 
-// The states of one list's entries, read once.
+// The states of one list's entries, read once. Windows 8 and later only,
+// so the names are handled wide: a shortcut's may have no ANSI form.
 class TStartupApprovals {
  public:
   // Reads every value of the list; a missing key means every entry starts.
@@ -38,15 +39,15 @@ class TStartupApprovals {
 
   // The state of the entry of that name (compared without regard to case,
   // as the registry compares names).
-  TStartupApproval Of(const std::string& entryName) const;
+  TStartupApproval Of(const std::wstring& entryName) const;
 
   // Lets Windows start the entry again, as its task manager does: the value
   // becomes 02 and eleven zero bytes. False when it cannot be written (the
   // machine's lists need an administrator).
-  bool SwitchOn(const std::string& entryName);
+  bool SwitchOn(const std::wstring& entryName);
 
  private:
   HKEY root_;
   TApprovalList list_;
-  std::map<std::string, TStartupApproval> byUpperName_;
+  std::map<std::wstring, TStartupApproval> byUpperName_;
 };

@@ -157,6 +157,30 @@ TEST_F(AutostartSwitchTest, WhatWindowsSwitchedOffIsUntickedAndTickingSwitchesIt
   ExpectShown(dialogs, {});
 }
 
+// Windows' switch of a shortcut named in another script is found and
+// written by the shortcut's real name, not by its '?' form.
+TEST_F(AutostartSwitchTest, WindowsSwitchOfAShortcutNamedInAnotherScriptGoesByItsRealName) {
+  if (!IsWin8OrLater()) GTEST_SKIP() << "Windows switches shortcuts off from Windows 8 on";
+  const std::wstring name = L"\u041f\u0440\u043e\u0433.lnk";
+  const std::string list = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
+  Link(startup.File("Neu.lnk"), program);
+  const std::wstring linkFile = WideFromAnsi(startup.Path()) + L"\\" + name;
+  ASSERT_TRUE(MoveFileW(WideFromAnsi(startup.File("Neu.lnk")).c_str(), linkFile.c_str()));
+  StoreWideValue(HKEY_CURRENT_USER, list, {name, std::string("\x03\0\0\0", 4) + std::string(8, '\x01'), REG_BINARY});
+  const std::string caption = AnsiFromWide(name);
+  Open();
+  EXPECT_EQ(Rows(), (TShownRows{{caption, false}}));
+  Tick(caption, true);
+  EXPECT_EQ(Rows(), (TShownRows{{caption, true}}));
+  const std::vector<TWideValue> values = StoredWideValues(HKEY_CURRENT_USER, list);
+  EXPECT_EQ(values, (std::vector<TWideValue>{{name, TStartupApprovedValues::kSwitchedOn, REG_BINARY}}));
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, list.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+  RegDeleteValueW(key, name.c_str());
+  RegCloseKey(key);
+  ExpectShown(dialogs, {});
+}
+
 // Another user's language: the shortcut moves by the name found in the
 // folder, not by its '?' form.
 TEST_F(AutostartSwitchTest, AShortcutWhoseNameHasNoAnsiFormSwitchesOffAndOnUnchanged) {

@@ -58,11 +58,11 @@ TEST(StartupApproved, ReadsTheBinaryValuesOfOneListWhateverTheCaseOfTheName) {
   values.Store(HKEY_CURRENT_USER, "Run", {"Text", "\x03", REG_SZ});
   values.SwitchOff(HKEY_CURRENT_USER, "Run32", "Anderswo", when);
   TStartupApprovals run(HKEY_CURRENT_USER, TApprovalList::Run);
-  EXPECT_TRUE(run.Of("aUS").switchedOff);
-  EXPECT_EQ(run.Of("Aus").switchedOffAt, UtcOf(when));
-  for (const char* on : {"An", "Text", "Anderswo", "Fehlt"}) EXPECT_FALSE(run.Of(on).switchedOff) << on;
-  EXPECT_TRUE(TStartupApprovals(HKEY_CURRENT_USER, TApprovalList::Run32).Of("Anderswo").switchedOff);
-  EXPECT_FALSE(TStartupApprovals(HKEY_LOCAL_MACHINE, TApprovalList::StartupFolder).Of("Aus").switchedOff);
+  EXPECT_TRUE(run.Of(L"aUS").switchedOff);
+  EXPECT_EQ(run.Of(L"Aus").switchedOffAt, UtcOf(when));
+  for (const wchar_t* on : {L"An", L"Text", L"Anderswo", L"Fehlt"}) EXPECT_FALSE(run.Of(on).switchedOff) << on;
+  EXPECT_TRUE(TStartupApprovals(HKEY_CURRENT_USER, TApprovalList::Run32).Of(L"Anderswo").switchedOff);
+  EXPECT_FALSE(TStartupApprovals(HKEY_LOCAL_MACHINE, TApprovalList::StartupFolder).Of(L"Aus").switchedOff);
 }
 
 TEST(StartupApproved, TheStatusSaysActiveOrSinceWhenInLocalTime) {
