@@ -8,6 +8,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Subclass.h"
 #include "toolkit/Themes.h"
+#include "toolkit/WindowText.h"
 
 namespace {
 
@@ -17,19 +18,13 @@ DWORD MajorVersion() {
   return GetVersionExA(&version) ? version.dwMajorVersion : 0;
 }
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 bool IsButtonType(HWND window) {
-  return lstrcmpiA(ClassOf(window).c_str(), WC_BUTTONA) == 0 &&
+  return lstrcmpiA(WindowClassName(window).c_str(), WC_BUTTONA) == 0 &&
          (GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX;
 }
 
 bool IsHiddenTabSheet(HWND window) {
-  return lstrcmpiA(ClassOf(GetParent(window)).c_str(), WC_TABCONTROLA) == 0 &&
+  return lstrcmpiA(WindowClassName(GetParent(window)).c_str(), WC_TABCONTROLA) == 0 &&
          !(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE);
 }
 

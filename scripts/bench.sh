@@ -16,10 +16,7 @@ reps="${1:-7}"
 "$root/scripts/build.sh" >/dev/null
 
 source "$root/scripts/wine-loader.sh"
-export WINEPREFIX="$build/benchprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C.UTF-8
+use_wine_prefix "$build/benchprefix"
 unset DISPLAY
 work="$(mktemp -d)"
 cleanup() {

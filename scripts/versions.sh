@@ -13,7 +13,7 @@ versions=("$@")
 
 "$root/scripts/build.sh"
 source "$root/scripts/wine-loader.sh"
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+use_wine_prefix "$build/wineprefix"
 # Copies under names of their own, beside the help file the tests open; the
 # prefix presents each version to them in turn. The name ends in the family
 # (_9x, _nt) that the tests expect the version to be.

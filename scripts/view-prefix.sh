@@ -4,10 +4,7 @@
 # the whole run and stops both on exit.
 
 source "$(dirname "${BASH_SOURCE[0]}")/wine-loader.sh"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.velmora-demo}"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C.UTF-8
+use_wine_prefix "${WINEPREFIX:-$HOME/.velmora-demo}"
 
 view_xvfb_pid=""
 stop_view() {

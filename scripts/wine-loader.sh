@@ -6,3 +6,10 @@
 export WINELOADER=/usr/lib/wine/wine64
 wine() { "$WINELOADER" "$@"; }
 wineboot() { "$WINELOADER" wineboot "$@"; }
+
+# Our programs run in the prefix given, quietly (no debug output, no Mono or
+# Gecko prompts) and in the ANSI code page they are written for (1252): a
+# host with another locale must not change it.
+use_wine_prefix() {
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+}

@@ -7,10 +7,6 @@
 namespace {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void DeleteWhatever(const std::string& path) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -25,9 +21,11 @@ bool ReplaceWithFile(const std::string& finished, const std::string& target) {
 }
 
 bool ReplaceByRenaming(const std::string& finished, const std::string& target) {
+  const DWORD targetAttributes = GetFileAttributesA(target.c_str());
+  if (!Exists(finished)) return false;
+  if (targetAttributes == INVALID_FILE_ATTRIBUTES) return MoveFileA(finished.c_str(), target.c_str());
   // A folder is never replaced by a file, as MoveFileEx refuses to.
-  if (!Exists(finished) || IsFolder(target)) return false;
-  if (!Exists(target)) return MoveFileA(finished.c_str(), target.c_str());
+  if (targetAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
   const std::string aside = target + ".alt$$$";
   // Left by a save that was cut short while the old file stood aside; the
   // target is here again, so the file aside is the older one.

@@ -19,6 +19,7 @@
 #include "tests/FakeInteraction.h"
 #include "tests/RegistrySandbox.h"
 #include "toolkit/Application.h"
+#include "toolkit/WindowText.h"
 
 namespace {
 
@@ -27,33 +28,21 @@ struct TPlacedControl {
   RECT place;  // screen coordinates
 };
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 
 std::string Describe(HWND control) {
   char id[16];
   std::snprintf(id, sizeof id, " %d \"", GetDlgCtrlID(control));
-  return ClassOf(control).append(id).append(TextOf(control)).append("\"");
+  return WindowClassName(control).append(id).append(WindowText(control)).append("\"");
 }
 
 bool IsGroupBox(HWND control) {
-  return ClassOf(control) == "Button" && (StyleOf(control) & BS_TYPEMASK) == BS_GROUPBOX;
+  return WindowClassName(control) == "Button" && (StyleOf(control) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 // An up-down control lies over the border of the field it steps, by design.
 bool IsUpDownOf(HWND upDown, HWND buddy) {
-  return ClassOf(upDown) == UPDOWN_CLASSA && reinterpret_cast<HWND>(SendMessageA(upDown, UDM_GETBUDDY, 0, 0)) == buddy;
+  return WindowClassName(upDown) == UPDOWN_CLASSA && reinterpret_cast<HWND>(SendMessageA(upDown, UDM_GETBUDDY, 0, 0)) == buddy;
 }
 
 // The visible controls of a dialog and of the dialogs laid on it (notebook
@@ -61,7 +50,7 @@ bool IsUpDownOf(HWND upDown, HWND buddy) {
 void CollectControls(HWND dialog, std::vector<TPlacedControl>& controls) {
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!(StyleOf(child) & WS_VISIBLE)) continue;
-    if (ClassOf(child) == "#32770") {
+    if (WindowClassName(child) == "#32770") {
       CollectControls(child, controls);
       continue;
     }
@@ -105,7 +94,7 @@ struct TTextRoom {
 };
 
 TTextRoom TextRoomOf(HWND control) {
-  const std::string kind = ClassOf(control);
+  const std::string kind = WindowClassName(control);
   const LONG style = StyleOf(control);
   const int edgeX = GetSystemMetrics(SM_CXEDGE), edgeY = GetSystemMetrics(SM_CYEDGE);
   if (kind == "Static") {
@@ -171,8 +160,8 @@ class TLayoutCheck {
 
   // The letter after a single '&' in a caption that the control underlines.
   static char AccessKey(HWND control) {
-    if (!TextRoomOf(control).checked || (ClassOf(control) == "Static" && (StyleOf(control) & SS_NOPREFIX))) return 0;
-    std::string text = TextOf(control);
+    if (!TextRoomOf(control).checked || (WindowClassName(control) == "Static" && (StyleOf(control) & SS_NOPREFIX))) return 0;
+    std::string text = WindowText(control);
     for (size_t i = 0; i + 1 < text.size(); ++i) {
       if (text[i] != '&') continue;
       if (text[i + 1] != '&') {
@@ -198,7 +187,7 @@ class TLayoutCheck {
 
   static void ExpectTextFits(HWND control, const std::string& where) {
     TTextRoom room = TextRoomOf(control);
-    std::string text = TextOf(control);
+    std::string text = WindowText(control);
     if (!room.checked || text.empty()) return;
     RECT client;
     GetClientRect(control, &client);

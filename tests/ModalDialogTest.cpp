@@ -11,6 +11,7 @@
 #include "registry/RunKeyPath.h"
 #include "tests/RegistrySandbox.h"
 #include "toolkit/Application.h"
+#include "toolkit/WindowText.h"
 
 namespace {
 
@@ -26,9 +27,7 @@ void StopTimer(UINT_PTR timer) { KillTimer(nullptr, timer); }
 
 // Answers the message box of this thread with "&Nein", as a person would.
 BOOL CALLBACK AnswerNo(HWND window, LPARAM) {
-  char kind[16] = {};
-  GetClassNameA(window, kind, sizeof kind);
-  if (std::string(kind) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  if (WindowClassName(window) != "#32770" || !IsWindowVisible(window)) return TRUE;
   char text[256] = {};
   GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
   seen.boxText = text;

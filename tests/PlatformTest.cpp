@@ -8,6 +8,7 @@
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
 #include "tests/RegistrySandbox.h"
+#include "toolkit/WindowText.h"
 #include "app/DesktopInteraction.h"
 
 static_assert(sizeof("Ä") == 2, "German literals must be compiled to Windows-1252");
@@ -82,12 +83,8 @@ std::string ItemText(HWND dialog, int id) {
 }
 
 BOOL CALLBACK ReadAndAnswerBox(HWND window, LPARAM) {
-  char className[32] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (std::string(className) != "#32770") return TRUE;
-  char title[256] = {};
-  GetWindowTextA(window, title, sizeof title);
-  seen = {title, ItemText(window, 0xFFFF), ItemText(window, IDYES), ItemText(window, IDNO)};
+  if (WindowClassName(window) != "#32770") return TRUE;
+  seen = {WindowText(window), ItemText(window, 0xFFFF), ItemText(window, IDYES), ItemText(window, IDNO)};
   PostMessageA(window, WM_COMMAND, IDNO, 0);
   return FALSE;
 }

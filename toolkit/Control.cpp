@@ -1,8 +1,7 @@
 #include "toolkit/Control.h"
 
-#include <vector>
-
 #include "toolkit/Dialog.h"
+#include "toolkit/WindowText.h"
 
 TControl::TControl(TDialog& owner, int id)
     : owner_(owner), id_(id), handle_(GetDlgItem(owner.Handle(), id)) {
@@ -17,11 +16,7 @@ bool TControl::Visible() const { return (GetWindowLongA(handle_, GWL_STYLE) & WS
 
 void TControl::SetVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
 
-std::string TControl::Text() const {
-  std::vector<char> buffer(GetWindowTextLengthA(handle_) + 1);
-  int length = GetWindowTextA(handle_, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), length);
-}
+std::string TControl::Text() const { return WindowText(handle_); }
 
 void TControl::SetText(const std::string& text) { SetWindowTextA(handle_, text.c_str()); }
 

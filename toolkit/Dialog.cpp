@@ -5,6 +5,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Control.h"
 #include "toolkit/ModalWindows.h"
+#include "toolkit/WindowText.h"
 
 TDialog::TDialog(HWND parent, int templateId) {
   handle_ = CreateDialogParamA(Application().Instance(), MAKEINTRESOURCEA(templateId), parent, DialogProc,
@@ -19,11 +20,7 @@ TDialog::~TDialog() {
   }
 }
 
-std::string TDialog::Caption() const {
-  char buffer[512] = {};
-  GetWindowTextA(handle_, buffer, sizeof buffer);
-  return buffer;
-}
+std::string TDialog::Caption() const { return WindowText(handle_); }
 
 void TDialog::SetCaption(const std::string& caption) { SetWindowTextA(handle_, caption.c_str()); }
 

@@ -1,6 +1,7 @@
 #include "toolkit/SpeedButton.h"
 
 #include "toolkit/Dialog.h"
+#include "toolkit/WindowText.h"
 
 namespace {
 
@@ -26,13 +27,12 @@ void Paint(HWND hwnd, const ButtonState& state) {
     DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
   else if (state.hot && enabled)
     DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
-  char text[256] = {};
-  GetWindowTextA(hwnd, text, sizeof text);
+  const std::string text = WindowText(hwnd);
   HGDIOBJ oldFont = SelectObject(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   if (state.down) OffsetRect(&rect, 1, 1);
-  DrawTextA(dc, text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, text.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, oldFont);
   EndPaint(hwnd, &ps);
 }

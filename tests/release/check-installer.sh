@@ -14,11 +14,10 @@ work="$2"
 probe="$3"
 version="$4"
 
-export WINEPREFIX="$work/wineprefix"
-export WINEDEBUG=-all
-# No Mono/Gecko prompts, and no menu entries of the shortcut on the host.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LC_ALL=C.UTF-8
+source "$root/scripts/wine-loader.sh"
+use_wine_prefix "$work/wineprefix"
+# No menu entries of the shortcut on the host.
+WINEDLLOVERRIDES+=";winemenubuilder.exe=d"
 unset DISPLAY
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
