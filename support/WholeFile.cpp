@@ -2,8 +2,34 @@
 
 #include <windows.h>
 
-TWriteResult WriteWholeFile(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+#include "support/Tools.h"
+#include "support/WideText.h"
+
+namespace {
+
+HANDLE OpenForWriting(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+HANDLE OpenForWriting(const std::wstring& path) {
+  if (!IsWinNT) return OpenForWriting(AnsiFromWide(path));
+  return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Others may read and write the file meanwhile, as with the C library's
+// fopen; deleting is not shared, which the Windows 9x family does not know.
+HANDLE OpenForReading(const std::string& path) {
+  return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+HANDLE OpenForReading(const std::wstring& path) {
+  if (!IsWinNT) return OpenForReading(AnsiFromWide(path));
+  return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+TWriteResult WriteAll(HANDLE file, const std::string& bytes) {
   if (file == INVALID_HANDLE_VALUE) return TWriteResult::NotCreated;
   DWORD written = 0;
   bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -12,11 +38,7 @@ TWriteResult WriteWholeFile(const std::string& path, const std::string& bytes) {
   return complete ? TWriteResult::Written : TWriteResult::Incomplete;
 }
 
-// Others may read and write the file meanwhile, as with the C library's
-// fopen; deleting is not shared, which the Windows 9x family does not know.
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+bool ReadAll(HANDLE file, std::string& bytes) {
   if (file == INVALID_HANDLE_VALUE) return false;
   bytes.clear();
   char chunk[64 * 1024];
@@ -26,6 +48,20 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   CloseHandle(file);
   return ok;
 }
+
+}  // namespace
+
+TWriteResult WriteWholeFile(const std::string& path, const std::string& bytes) {
+  return WriteAll(OpenForWriting(path), bytes);
+}
+
+TWriteResult WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+  return WriteAll(OpenForWriting(path), bytes);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) { return ReadAll(OpenForReading(path), bytes); }
+
+bool ReadWholeFile(const std::wstring& path, std::string& bytes) { return ReadAll(OpenForReading(path), bytes); }
 
 bool AppendToFile(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
