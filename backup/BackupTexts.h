@@ -23,9 +23,6 @@ inline constexpr char kNoRestoreFolder[] = "Legen Sie zuerst den Ordner mit den 
 inline std::string InvalidInfo(const std::string& info) {
   return "Konnte " + info + " nicht finden oder die Datei ist ungültig!";
 }
-inline std::string ReadOnlyInfo(const std::string& info) {
-  return "Konnte den Schreibschutz nicht von " + info + " entfernen!";
-}
 inline std::string NoRestoreInformation(const std::string& info) {
   return "In der Datei " + info + " befinden sich keine Wiederherstellunginformationen.";
 }

@@ -96,10 +96,7 @@ void TBackupPage::RestoreBtnClick() {
     return;
   }
   host_.askToSaveChangedPages();
-  if (!ClearReadOnly(info)) {
-    ShowError(BackupTexts::ReadOnlyInfo(info));
-    return;
-  }
+  // Trivan.ini is only read: it keeps its attributes, read-only included.
   bool restartNeeded = false;
   const std::string wininitError = RestoreCheckedFiles(folder, info, restartNeeded);
   // Told before the restart warning, so that the user knows which files

@@ -343,9 +343,14 @@ TEST_F(BackupPageTest, RestoreRefusalsComeInTheOrderOfTheChecks) {
   WriteFileBytes(target.File("Trivan.ini"), "");
   Restore();
   WriteFileBytes(target.File("Trivan.ini"), kHeader);
-  SetFileAttributesA(target.File("Trivan.ini").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-  Restore();
-  EXPECT_EQ(GetFileAttributesA(target.File("Trivan.ini").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+  const DWORD guarded = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  SetFileAttributesA(target.File("Trivan.ini").c_str(), guarded);
+  const DWORD before = GetFileAttributesA(target.File("Trivan.ini").c_str());
+  Restore();  // read as it is, and left so
+  EXPECT_EQ(GetFileAttributesA(target.File("Trivan.ini").c_str()), before);
+  EXPECT_EQ(before & guarded, guarded);
+  EXPECT_EQ(ReadFileBytes(target.File("Trivan.ini")), kHeader);
+  SetFileAttributesA(target.File("Trivan.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
   WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=" + boot.File("IO.SYS") + "\r\n");
   Restore();  // io.sys is not checked
   const std::string info = target.File("Trivan.ini");
