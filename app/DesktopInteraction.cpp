@@ -17,8 +17,6 @@
 
 namespace {
 
-TInteraction* installed = nullptr;
-
 // The common dialogs and the sound library are loaded when first needed: most
 // runs use neither, and the libraries would grow every start's memory.
 template <typename Function>
@@ -175,10 +173,3 @@ void TDesktopInteraction::PlaySystemSound(const std::string& alias) {
   if (auto playSound = SystemFunction<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA"))
     playSound(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
 }
-
-TInteraction& Interaction() {
-  static TDesktopInteraction desktop;
-  return installed ? *installed : desktop;
-}
-
-void SetInteraction(TInteraction* interaction) { installed = interaction; }

@@ -45,8 +45,8 @@ struct TFileDialogShown {
 
 class TFakeInteraction : public TInteraction {
  public:
-  TFakeInteraction() { SetInteraction(this); }
-  ~TFakeInteraction() override { SetInteraction(nullptr); }
+  TFakeInteraction() : replaced_(SetInteraction(this)) {}
+  ~TFakeInteraction() override { SetInteraction(replaced_); }
 
   // Answers to the coming Yes/No questions, in order.
   void Answer(std::initializer_list<TModalResult> answers) { answers_.insert(answers_.end(), answers); }
@@ -101,6 +101,7 @@ class TFakeInteraction : public TInteraction {
   void PlaySystemSound(const std::string& alias) override { playedSounds_.push_back(alias); }
 
  private:
+  TInteraction* replaced_;
   bool NextFile(const TFileDialogSpec& request, std::string& fileName, bool save);
 
   std::deque<TModalResult> answers_;

@@ -73,11 +73,12 @@ class TInteraction {
   virtual void PlaySystemSound(const std::string& alias) = 0;
 };
 
-// The object in charge; the desktop implementation (app/DesktopInteraction)
-// unless a test installed its own. Passing nullptr goes back to the desktop
-// implementation.
+// The object in charge, installed by the program entry (the real dialogs) or
+// by a test (scripted answers) before any window asks; without one the
+// program ends, as nobody could answer. SetInteraction returns the object it
+// replaces, so that a test can put it back.
 TInteraction& Interaction();
-void SetInteraction(TInteraction* interaction);
+TInteraction* SetInteraction(TInteraction* interaction);
 
 // The fixed German title of each kind of message dialog; the application's
 // title for the plain box.
