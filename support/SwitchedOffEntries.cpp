@@ -2,27 +2,6 @@
 
 #include "support/RegKey.h"
 #include "support/Tools.h"
-#include "support/WideFiles.h"
-#include "support/WideText.h"
-#include "toolkit/Interaction.h"
-
-namespace {
-
-std::string CannotMove(const std::string& name) {
-  return "Konnte Eintrag \"" + name + "\" nicht verschieben! Er bleibt, wo er war.";
-}
-
-bool MoveLink(const std::wstring& from, const std::wstring& to, const std::string& shownName) {
-  if (PathExists(to)) {
-    if (!Confirm(ReplaceQuestion(shownName))) return false;
-    DeletePath(to);  // a file that stays makes the move fail, and that is reported
-  }
-  if (MovePath(from, to)) return true;
-  ShowError(CannotMove(shownName));
-  return false;
-}
-
-}  // namespace
 
 std::string ReplaceQuestion(const std::string& name) {
   return "Es gibt bereits einen Eintrag \"" + name + "\". Soll er ersetzt werden?";
@@ -52,17 +31,4 @@ void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM vi
     if (subKeys == 0 && values == 0) RegDeleteKeyA(parent, kSwitchedOffName);
   }
   RegCloseKey(parent);
-}
-
-bool SwitchLink(const std::string& folder, const std::wstring& fileName, bool on) {
-  const std::wstring waitingFolder = WideFromAnsi(SwitchedOffFolder(folder));
-  const std::wstring active = WideFromAnsi(WithFinalBackslash(folder)) + fileName, waiting = waitingFolder + fileName;
-  const std::string shownName = AnsiFromWide(fileName);
-  if (!MakeFolder(waitingFolder)) {
-    ShowError(CannotMove(shownName));
-    return false;
-  }
-  const bool moved = on ? MoveLink(waiting, active, shownName) : MoveLink(active, waiting, shownName);
-  RemoveFolderIfEmpty(waitingFolder);
-  return moved;
 }

@@ -26,9 +26,3 @@ std::string SwitchedOffFolder(const std::string& folder);
 bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view = 0);
 // Removes the sub-key of runKey when it holds nothing any more.
 void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view = 0);
-
-// Moves the shortcut fileName of folder into its sub-folder (on = false) or
-// back (on = true), as the file system moves it: the same bytes and
-// attributes, whatever script its name is in. Asks before replacing a file
-// of that name, as above.
-bool SwitchLink(const std::string& folder, const std::wstring& fileName, bool on);
