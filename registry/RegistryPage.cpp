@@ -117,6 +117,12 @@ void TRegistryPage::ConnectHandlers() {
 
 void TRegistryPage::ClearRegView() { RegView.Clear(); }
 
+void TRegistryPage::Load() {
+  CurrentRegKey.clear();
+  HKLMRunBtn.SetDown(true);
+  LoadRegKey(HKLMRunBtn.Hint());
+}
+
 void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   TPageControlBusy busy(AutoStartPageControl);
   RegChanged = false;

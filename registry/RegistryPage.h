@@ -8,12 +8,13 @@
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ListView.h"
+#include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
 #include "controls/MySpeedButton.h"
 #include "support/RunKeyValues.h"
 #include "support/StartupApproved.h"
 
-class TRegistryPage : public TDialog {
+class TRegistryPage : public TDialog, public TPage {
  public:
   // The picture of every row: that of the page's tab.
   static constexpr int kRowImage = 1;
@@ -34,6 +35,9 @@ class TRegistryPage : public TDialog {
   std::string CurrentRegKey;
   bool& RegChanged;
 
+  // The machine's Run key, as at start.
+  void Load() override;
+  void Save() override { SaveRegBtnClick(); }
   void LoadRegKey(const std::string& keyPath);
   void ClearRegView();
 
