@@ -197,9 +197,7 @@ void TMainForm::FormCreate() {
 void TMainForm::LoadAllPages() {
   TWaitCursor working;  // a large file or key can take a while, and the loop waits
   Unsaved.ClearAll();  // so that no reload asks to discard changes
-  WinReg->CurrentRegKey.clear();
-  WinReg->HKLMRunBtn.SetDown(true);
-  WinReg->LoadRegKey(WinReg->HKLMRunBtn.Hint());
+  WinReg->Load();
   WinIni->WinIniRefreshBtnClick();
   SystemIni->RefreshBtnClick();
   ControlIni->RefreshBtnClick();
