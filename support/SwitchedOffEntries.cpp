@@ -1,6 +1,5 @@
 #include "support/SwitchedOffEntries.h"
 
-#include "support/RegKey.h"
 #include "support/Tools.h"
 
 std::string ReplaceQuestion(const std::string& name) {
@@ -13,8 +12,14 @@ std::string SwitchedOffFolder(const std::string& folder) {
   return WithFinalBackslash(folder) + kSwitchedOffName + "\\";
 }
 
-bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view) {
-  return static_cast<bool>(TRegKey(root, SwitchedOffKey(runKey), KEY_QUERY_VALUE | view, TRegKey::Create));
+LONG CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view) {
+  HKEY parent, key;
+  LONG result = RegOpenKeyExA(root, runKey.c_str(), 0, KEY_CREATE_SUB_KEY | view, &parent);
+  if (result != ERROR_SUCCESS) return result;
+  result = RegCreateKeyExA(parent, kSwitchedOffName, 0, nullptr, 0, KEY_QUERY_VALUE, nullptr, &key, nullptr);
+  if (result == ERROR_SUCCESS) RegCloseKey(key);
+  RegCloseKey(parent);
+  return result;
 }
 
 // The sub-key goes with its last entry, so nothing is left behind once every

@@ -61,7 +61,8 @@ class LogonTest : public testing::Test {
   }
   // As the user does it: the Run values by ticking or clearing their boxes on
   // the Registry page and saving, the shortcut by its box on the Autostart
-  // page, which acts at once, once the list view's notification has returned.
+  // page, which acts at once. A page acts on a box once the message loop
+  // runs again.
   static void Tick(TListView& view, const std::string& caption, bool on) {
     for (int i = 0; i < view.Count(); ++i)
       if (view.Caption(i) == caption) ListView_SetCheckState(view.Handle(), i, on);
