@@ -16,7 +16,7 @@ class RegistrySwitchTest : public RegistryPageTest {
  protected:
   TValues Waiting(const std::string& keyPath) {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
-    return StoredValues(key.root, SwitchedOffKey(key.subKey));
+    return StoredValues(key.root, SwitchedOffKey(key.subKey), key.view);
   }
   int RowOf(const std::string& name) {
     for (int i = 0; i < View().Count(); ++i)
@@ -85,7 +85,8 @@ TEST_F(RegistrySwitchTest, EveryKeyKeepsItsSwitchedOffEntriesUnchangedInASubKeyO
     EXPECT_EQ(Stored(c.keyPath), TValues{c.value});
     HKEY waiting;
     const TRunKeyPath key = ResolveRunKeyPath(c.keyPath);
-    EXPECT_NE(RegOpenKeyExA(key.root, SwitchedOffKey(key.subKey).c_str(), 0, KEY_READ, &waiting), ERROR_SUCCESS)
+    EXPECT_NE(RegOpenKeyExA(key.root, SwitchedOffKey(key.subKey).c_str(), 0, KEY_READ | key.view, &waiting),
+              ERROR_SUCCESS)
         << "the empty sub-key is left behind";
     form.reset();
   }
