@@ -17,7 +17,7 @@ class RegistrySwitchTest : public RegistryPageTest {
  protected:
   TValues Waiting(const std::string& keyPath) {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
-    return StoredValues(key.root, SwitchedOffKey(key.subKey));
+    return StoredValues(key.root, SwitchedOffKey(key.subKey), key.view);
   }
   // A point on the row's check box, found as the list itself finds it.
   POINT BoxOf(int row) {
