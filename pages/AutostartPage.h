@@ -12,6 +12,7 @@
 #include "support/StartupApproved.h"
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/ListKeys.h"
 #include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
 
@@ -27,6 +28,9 @@ class TAutostartPage : public TDialog {
   TListView AutoStartFolderLV;
   TMySpeedButton AutostartAddBtn, AutostartDeleteBtn;
   TButton AutostartCheckBtn, AutostartRefreshBtn;
+  // The list's keys and popup menu, with the page's commands.
+  TListKeys AutoStartFolderLVKeys;
+  std::vector<TCommand> AutoStartFolderLVCommands();
 
   // The folder shown, with a final backslash.
   std::string ScopeFolder() const;

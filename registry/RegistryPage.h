@@ -7,6 +7,7 @@
 
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/ListKeys.h"
 #include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
 #include "controls/MySpeedButton.h"
@@ -28,6 +29,9 @@ class TRegistryPage : public TDialog {
   TListView RegView;
   TMySpeedButton AddRegBtn, EditRegBtn, RemoveRegBtn, RegExportBtn;
   TButton RegCheckBtn, SaveRegBtn, RegRefreshBtn;
+  // The list's keys and popup menu, with the page's commands.
+  TListKeys RegViewKeys;
+  std::vector<TCommand> RegViewCommands();
 
   // The full path of the key shown, for example
   // "HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run".
