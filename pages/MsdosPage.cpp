@@ -223,13 +223,13 @@ void TMsdosPage::msdosRefreshBtnClick() {
 void TMsdosPage::msdossyssourceBtnClick() {
   if (msdossysnb.PageIndex() != kSource) {
     msdossysnb.SetPageIndex(kSource);
-    msdossyssourceBtn.SetText("Grafisch bearbeiten");
+    msdossyssourceBtn.SetText("&Grafisch bearbeiten");
     return;
   }
   RebuildMsdosUpperLines();
   FillMsdosControls();
   msdossysnb.SetPageIndex(kGraphical1);
-  msdossyssourceBtn.SetText("Quelltext bearbeiten");
+  msdossyssourceBtn.SetText("&Quelltext bearbeiten");
 }
 
 void TMsdosPage::MoreBtn1Click(const TButton& sender) {
