@@ -43,8 +43,8 @@ void Paint(HWND hwnd, const ButtonState& state) {
   SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   if (state.down) OffsetRect(&rect, 1, 1);
   // The access key is underlined when Windows shows the keyboard cues: as
-  // the window's push buttons show them, the window's own state decides.
-  const bool hideCues = SendMessageA(GetAncestor(hwnd, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL;
+  // the push buttons beside it show them, its dialog's state decides.
+  const bool hideCues = SendMessageA(GetParent(hwnd), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL;
   DrawTextA(dc, text.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | (hideCues ? DT_HIDEPREFIX : 0));
   if (GetFocus() == hwnd) {
     RECT focus;
