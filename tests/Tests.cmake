@@ -86,3 +86,6 @@ foreach(suite StartupApproved RegistryStatusTest RegistryViewsTest RegistryPageT
   add_test(NAME win8.${suite} COMMAND velmora_tests_win8 --gtest_filter=${suite}.*)
   set_tests_properties(win8.${suite} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
 endforeach()
+
+# The README's picture of the Registry page is made again whenever the page changes.
+add_test(NAME docs.picture_current COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/picture-current.sh)
