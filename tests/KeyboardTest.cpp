@@ -208,16 +208,18 @@ TEST_F(KeyboardTest, AltWithTheAccessKeyPressesEachButtonOfThePageWhereverTheFoc
     ShowPage(index);
     const std::string where = Pages().PageCaption(index);
     HWND page = Pages().Sheet(index);
-    std::vector<HWND> usable;
-    CollectUsable(page, usable);
-    std::map<HWND, std::unique_ptr<TClickRecorder>> recorders;
-    for (HWND control : usable)
-      if (!recorders.count(GetParent(control)))
-        recorders[GetParent(control)] = std::make_unique<TClickRecorder>(GetParent(control));
     HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
     HWND last = GetNextDlgTabItem(page, nullptr, TRUE);
     for (HWND focus : {first, last}) {
       if (!focus) continue;
+      // What is usable depends on the focus: "Anwendung hinzufügen" needs a field of Win.ini.
+      SetFocus(focus);
+      std::vector<HWND> usable;
+      CollectUsable(page, usable);
+      std::map<HWND, std::unique_ptr<TClickRecorder>> recorders;
+      for (HWND control : usable)
+        if (!recorders.count(GetParent(control)))
+          recorders[GetParent(control)] = std::make_unique<TClickRecorder>(GetParent(control));
       for (HWND button : usable) {
         if (!IsPushOrSpeedButton(button) || IsGroupedSpeedButton(button)) continue;
         const char key = AccessKeyOf(WindowText(button));
@@ -364,8 +366,18 @@ TEST_F(KeyboardTest, TheContextMenuOffersEveryCommandOfThePageAndEachItemPresses
       }
     }
   }
-  // Without a row, what needs one is grayed.
+  // The right mouse button opens the same menu.
   ShowPage(1);
+  FocusRow(registry.RegView, 0);
+  RECT row;
+  ListView_GetItemRect(registry.RegView.Handle(), 0, &row, LVIR_LABEL);
+  dialogs.menus.clear();
+  dialogs.ChooseMenuItem(std::nullopt);
+  PostMessageA(registry.RegView.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(row.left + 2, row.top + 2));
+  PostMessageA(registry.RegView.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(row.left + 2, row.top + 2));
+  Application().ProcessMessages();
+  EXPECT_EQ(dialogs.menus.size(), 1u);
+  // Without a row, what needs one is grayed.
   FocusRow(registry.RegView, -1);
   dialogs.menus.clear();
   dialogs.ChooseMenuItem(std::nullopt);
