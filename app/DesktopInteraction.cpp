@@ -147,6 +147,16 @@ bool TDesktopInteraction::InputQuery(const std::string& caption, const std::stri
   return true;
 }
 
+UINT TDesktopInteraction::PopupMenu(HWND owner, HMENU menu, POINT at) {
+  // The menu's own loop: the owner must be in the foreground, or the menu
+  // would not close when the user clicks elsewhere.
+  SetForegroundWindow(owner);
+  const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                                     at.y, 0, owner, nullptr);
+  PostMessageA(owner, WM_NULL, 0, 0);
+  return chosen;
+}
+
 std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {
   char displayName[MAX_PATH] = {};
   BROWSEINFOA browse = {};

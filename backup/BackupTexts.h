@@ -41,6 +41,8 @@ inline constexpr char kRestoreProgress[] = "Stelle Dateien wieder her...";
 inline constexpr char kRestoreDoneRestartAdvised[] =
     "Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.";
 inline constexpr char kRestoreDone[] = "Wiederherstellung beendet!";
+inline constexpr char kNothingRestored[] =
+    "Es wurde keine Datei wiederhergestellt, am System wurde nichts geändert.";
 inline constexpr char kRestartWarning[] =
     "Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. SICHERN Sie Ihre Daten in den "
     "offenen Anwendungen, Windows wird neugestartet ohne den Anwendungen noch zu erlauben diesen Vorgang "

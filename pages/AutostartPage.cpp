@@ -47,6 +47,7 @@ TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl
       AutostartDeleteBtn(*this, IDC_AUTOSTARTDELETEBTN),
       AutostartCheckBtn(*this, IDC_AUTOSTARTCHECKBTN),
       AutostartRefreshBtn(*this, IDC_AUTOSTARTREFRESHBTN),
+      AutoStartFolderLVKeys(AutoStartFolderLV, [this] { return AutoStartFolderLVCommands(); }),
       AutoStartPageControl(pageControl),
       ShellLink(shellLink) {
   AutostartCurrentUserBtn.SetHint(AutostartTexts::kCurrentUserHint);

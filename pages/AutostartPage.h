@@ -11,6 +11,7 @@
 #include "support/SheLink.h"
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/ListKeys.h"
 #include "toolkit/ListView.h"
 #include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
@@ -27,6 +28,9 @@ class TAutostartPage : public TDialog, public TPage {
   TListView AutoStartFolderLV;
   TMySpeedButton AutostartAddBtn, AutostartDeleteBtn;
   TButton AutostartCheckBtn, AutostartRefreshBtn;
+  // The list's keys and popup menu, with the page's commands.
+  TListKeys AutoStartFolderLVKeys;
+  std::vector<TCommand> AutoStartFolderLVCommands();
 
   void Load() override { AutostartRefreshBtnClick(); }
   void ApplyPlatform(bool isWinNT) override { AutoStartAllUsersBtn.SetEnabled(isWinNT); }

@@ -240,13 +240,13 @@ void TMsdosPage::ReadMsdosFile() {
 void TMsdosPage::msdossyssourceBtnClick() {
   if (msdossysnb.PageIndex() != kSource) {
     msdossysnb.SetPageIndex(kSource);
-    msdossyssourceBtn.SetText("Grafisch bearbeiten");
+    msdossyssourceBtn.SetText("&Grafisch bearbeiten");
     return;
   }
   RebuildMsdosUpperLines();
   FillMsdosControls();
   msdossysnb.SetPageIndex(kGraphical1);
-  msdossyssourceBtn.SetText("Quelltext bearbeiten");
+  msdossyssourceBtn.SetText("&Quelltext bearbeiten");
 }
 
 void TMsdosPage::MoreBtn1Click(const TButton& sender) {

@@ -45,6 +45,7 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
       RegCheckBtn(*this, IDC_REGCHECKBTN),
       SaveRegBtn(*this, IDC_SAVEREGBTN),
       RegRefreshBtn(*this, IDC_REGREFRESHBTN),
+      RegViewKeys(RegView, [this] { return RegViewCommands(); }),
       RegChanged(regChanged),
       AutoStartPageControl(pageControl) {
   SetUpKeyButtons();

@@ -9,6 +9,7 @@
 
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
+#include "toolkit/ListKeys.h"
 #include "toolkit/ListView.h"
 #include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
@@ -30,6 +31,9 @@ class TRegistryPage : public TDialog, public TPage {
   TListView RegView;
   TMySpeedButton AddRegBtn, EditRegBtn, RemoveRegBtn, RegExportBtn;
   TButton RegCheckBtn, SaveRegBtn, RegRefreshBtn;
+  // The list's keys and popup menu, with the page's commands.
+  TListKeys RegViewKeys;
+  std::vector<TCommand> RegViewCommands();
 
   // The full path of the key shown, for example
   // "HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run".

@@ -86,6 +86,16 @@ class TFakeInteraction : public TInteraction {
   void Type(std::optional<std::string> text) { typedTexts_.push_back(std::move(text)); }
   std::vector<TInputQueryShown> inputQueries;
 
+  // Answers with the item whose text begins with the next caption given to
+  // ChooseMenuItem (nullopt dismisses the menu); records every menu shown.
+  UINT PopupMenu(HWND owner, HMENU menu, POINT at) override;
+  void ChooseMenuItem(std::optional<std::string> caption) { menuChoices_.push_back(std::move(caption)); }
+  struct TMenuItemShown {
+    std::string text;
+    bool enabled;
+  };
+  std::vector<std::vector<TMenuItemShown>> menus;
+
   // Answers with the next folder given to ChooseFolder; records the title.
   std::string BrowseForFolder(const std::string& title) override;
   void ChooseFolder(const std::string& folder) { folderChoices_.push_back(folder); }
@@ -108,6 +118,7 @@ class TFakeInteraction : public TInteraction {
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
   std::deque<std::optional<std::string>> fileChoices_;
   std::deque<std::string> folderChoices_;
+  std::deque<std::optional<std::string>> menuChoices_;
   std::deque<std::optional<std::string>> typedTexts_;
   std::deque<std::pair<TPrintDialogResult, int>> printChoices_;
   std::vector<TShownMessage> shown_;

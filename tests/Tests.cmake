@@ -146,3 +146,6 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
       PASS_REGULAR_EXPRESSION "wine-run: .* without reporting its result")
   endforeach()
 endif()
+
+# The README's picture of the Registry page is made again whenever the page changes.
+add_test(NAME docs.picture_current COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/picture-current.sh)

@@ -59,6 +59,10 @@ class TInteraction {
   // true with the text as it stands when closed with OK.
   virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
 
+  // A popup menu at a point of the screen, owned by owner: the identifier
+  // of the item chosen, or 0 when the menu was dismissed.
+  virtual UINT PopupMenu(HWND owner, HMENU menu, POINT at) = 0;
+
   // The shell's folder browser; the folder chosen, or empty on cancel.
   virtual std::string BrowseForFolder(const std::string& title) = 0;
 
