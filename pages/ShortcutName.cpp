@@ -1,13 +1,14 @@
 #include "pages/ShortcutName.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 namespace {
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+// Device names are ASCII; other letters stay as they are.
+std::string AsciiUpper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return text;
 }
 
@@ -16,7 +17,7 @@ std::string Upper(std::string text) {
 std::string DevicePart(const std::string& name) {
   std::string part = name.substr(0, name.find('.'));
   part.erase(part.find_last_not_of(' ') + 1);
-  return Upper(part);
+  return AsciiUpper(part);
 }
 
 bool IsDeviceName(const std::string& name, bool win9x) {

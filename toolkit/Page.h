@@ -11,5 +11,5 @@ class TPage {
   // Writes the page's unsaved changes back, as its save button does.
   virtual void Save() {}
   // Disables what the NT family cannot use and enables what only it can.
-  virtual void ApplyPlatform(bool isWinNT) { (void)isWinNT; }
+  virtual void ApplyPlatform(bool /*isWinNT*/) {}
 };
