@@ -17,8 +17,6 @@
 
 namespace {
 
-TInteraction* installed = nullptr;
-
 // The common dialogs and the sound library are loaded when first needed: most
 // runs use neither, and the libraries would grow every start's memory.
 template <typename Function>
@@ -149,6 +147,16 @@ bool TDesktopInteraction::InputQuery(const std::string& caption, const std::stri
   return true;
 }
 
+UINT TDesktopInteraction::PopupMenu(HWND owner, HMENU menu, POINT at) {
+  // The menu's own loop: the owner must be in the foreground, or the menu
+  // would not close when the user clicks elsewhere.
+  SetForegroundWindow(owner);
+  const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                                     at.y, 0, owner, nullptr);
+  PostMessageA(owner, WM_NULL, 0, 0);
+  return chosen;
+}
+
 std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {
   char displayName[MAX_PATH] = {};
   BROWSEINFOA browse = {};
@@ -175,10 +183,3 @@ void TDesktopInteraction::PlaySystemSound(const std::string& alias) {
   if (auto playSound = SystemFunction<decltype(&PlaySoundA)>("winmm.dll", "PlaySoundA"))
     playSound(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
 }
-
-TInteraction& Interaction() {
-  static TDesktopInteraction desktop;
-  return installed ? *installed : desktop;
-}
-
-void SetInteraction(TInteraction* interaction) { installed = interaction; }

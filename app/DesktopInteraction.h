@@ -10,6 +10,7 @@ class TDesktopInteraction : public TInteraction {
   bool SaveFile(const TFileDialogSpec& request, std::string& fileName) override;
   TPrintDialogResult PrintDialog(std::unique_ptr<TPrinter>& printer) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+  UINT PopupMenu(HWND owner, HMENU menu, POINT at) override;
   std::string BrowseForFolder(const std::string& title) override;
   bool ShutdownWindows(unsigned flags) override;
 

@@ -53,7 +53,7 @@ const TTextPageEntry kTextPages[] = {
     {4, &TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
     {5, &TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
     {6, &TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
-    {7, &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows}, TPageFlag::Dosstart},
+    {7, &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true}, TPageFlag::Dosstart},
     {8, &TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
     {9, &TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
 };
@@ -146,7 +146,7 @@ void TMainForm::CreatePages() {
   HWND pages = AutoStartPageControl->Handle();
   WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
                                            Unsaved.Flag(TPageFlag::Registry));
-  Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->SaveRegBtnClick(); });
+  Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->Save(); });
   Startup = std::make_unique<TAutostartPage>(pages, *AutoStartPageControl, PCImageList.Handle(), ShellLink);
   BackupRestore = std::make_unique<TBackupPage>(
       pages, TBackupHost{*AutoStartPageControl, [this] {
@@ -158,9 +158,9 @@ void TMainForm::CreatePages() {
   auto makeBackupCopy = [this](const std::string& fileName) { return MakeBackupCopy(fileName); };
   WinIni = std::make_unique<TWinIniPage>(pages, *AutoStartPageControl, IniFile, Unsaved.Flag(TPageFlag::WinIni),
                                          makeBackupCopy);
-  Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->WinIniSaveBtnClick(); });
+  Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->Save(); });
   msdossys = std::make_unique<TMsdosPage>(pages, *AutoStartPageControl, Unsaved.Flag(TPageFlag::Msdos), makeBackupCopy);
-  Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->msdosSaveBtnClick(); });
+  Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->Save(); });
   HWND sheets[std::size(kPageTabs)] = {};
   sheets[kRegistryPage] = WinReg->Handle();
   sheets[kAutostartPage] = Startup->Handle();
@@ -172,7 +172,7 @@ void TMainForm::CreatePages() {
     auto& page = this->*entry.page;
     page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
                                            makeBackupCopy);
-    Unsaved.SetSaveHandler(entry.flag, [&page] { page->SaveBtnClick(); });
+    Unsaved.SetSaveHandler(entry.flag, [&page] { page->Save(); });
     sheets[entry.pageIndex] = page->Handle();
   }
   for (size_t i = 0; i < std::size(kPageTabs); ++i)
@@ -197,36 +197,20 @@ void TMainForm::FormCreate() {
 void TMainForm::LoadAllPages() {
   TWaitCursor working;  // a large file or key can take a while, and the loop waits
   Unsaved.ClearAll();  // so that no reload asks to discard changes
-  WinReg->CurrentRegKey.clear();
-  WinReg->HKLMRunBtn.SetDown(true);
-  WinReg->LoadRegKey(WinReg->HKLMRunBtn.Hint());
-  WinIni->WinIniRefreshBtnClick();
-  SystemIni->RefreshBtnClick();
-  ControlIni->RefreshBtnClick();
-  Startup->AutostartRefreshBtnClick();
-  WinstartBat->RefreshBtnClick();
-  Dosstart->RefreshBtnClick();
-  Autoexec->RefreshBtnClick();
-  Config->RefreshBtnClick();
-  msdossys->msdossysnb.SetPageIndex(TMsdosPage::kGraphical1);
-  msdossys->msdosRefreshBtnClick();
+  for (TPage* page : Pages()) page->Load();
   Unsaved.ClearAll();
 }
 
+std::vector<TPage*> TMainForm::Pages() const {
+  return {WinReg.get(),      WinIni.get(),   SystemIni.get(), ControlIni.get(), Startup.get(),        WinstartBat.get(),
+          Dosstart.get(),    Autoexec.get(), Config.get(),    msdossys.get(),   BackupRestore.get()};
+}
+
 void TMainForm::ApplyPlatform() {
-  const std::initializer_list<TControl*> notOnNT = {
-      &Dosstart->Memo,          &Dosstart->SaveBtn,        &Dosstart->PrintBtn,        &msdossys->msdosSaveBtn,
-      &BackupRestore->BrowseBtn, &BackupRestore->FolderEdit, &BackupRestore->BackupBtn, &BackupRestore->RestoreBtn,
-      &msdossys->MoreBtn1,      &msdossys->msdossyssourceBtn, &msdossys->msdosRefreshBtn, &msdossys->msdossysPrintBtn};
-  for (TControl* control : notOnNT) control->SetEnabled(!IsWinNT);
-  msdossys->msdossysnb.SetEnabled(!IsWinNT);
-  msdossys->NTLabel.SetVisible(IsWinNT);
-  Startup->AutoStartAllUsersBtn.SetEnabled(IsWinNT);
+  for (TPage* page : Pages()) page->ApplyPlatform(IsWinNT);
 }
 
 void TMainForm::FormDestroy() {
-  WinReg->ClearRegView();
-  Startup->ClearAutostartList();
   THtmlHelp* help = THtmlHelp::Current();
   if (help && HtmlHelpLibrary().Loaded()) help->CloseHelpWindows();
   CoUninitialize();

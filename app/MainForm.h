@@ -93,6 +93,9 @@ class TMainForm {
   void LoadAllPages();
   // What the NT family cannot use is disabled, what only it can use enabled.
   void ApplyPlatform();
+  // The pages that read from the system or depend on its family, in the
+  // order in which they are loaded.
+  std::vector<TPage*> Pages() const;
   void ConnectPrintButtons();
   std::vector<TButton*> PrintButtons();
   // Offers to save Win.ini first; empty when the file cannot be read.

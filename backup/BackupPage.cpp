@@ -37,6 +37,11 @@ TBackupPage::TBackupPage(HWND pageControl, TBackupHost host)
   RestoreBtn.OnClick = [this] { RestoreBtnClick(); };
 }
 
+void TBackupPage::ApplyPlatform(bool isWinNT) {
+  for (TControl* control : std::initializer_list<TControl*>{&BrowseBtn, &FolderEdit, &BackupBtn, &RestoreBtn})
+    control->SetEnabled(!isWinNT);
+}
+
 void TBackupPage::BrowseBtnClick() {
   const std::string folder = Interaction().BrowseForFolder(BackupTexts::kBrowseTitle);
   if (folder.empty()) return;

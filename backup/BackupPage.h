@@ -13,6 +13,7 @@
 #include "toolkit/CheckBox.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
 
 // What backup and restore need of the main window.
@@ -24,7 +25,7 @@ struct TBackupHost {
   std::function<void()> reloadAllPages;
 };
 
-class TBackupPage : public TDialog {
+class TBackupPage : public TDialog, public TPage {
  public:
   TBackupPage(HWND pageControl, TBackupHost host);
 
@@ -34,6 +35,9 @@ class TBackupPage : public TDialog {
   TEdit FolderEdit;
   TButton BackupBtn, RestoreBtn;
   TLabel RestorePanel, Label20, FileNameLabel;
+
+  // The files it copies are those of the 9x family.
+  void ApplyPlatform(bool isWinNT) override;
 
   void BrowseBtnClick();
   void BackupBtnClick();

@@ -23,9 +23,6 @@ inline constexpr char kNoRestoreFolder[] = "Legen Sie zuerst den Ordner mit den 
 inline std::string InvalidInfo(const std::string& info) {
   return "Konnte " + info + " nicht finden oder die Datei ist ungültig!";
 }
-inline std::string ReadOnlyInfo(const std::string& info) {
-  return "Konnte den Schreibschutz nicht von " + info + " entfernen!";
-}
 inline std::string NoRestoreInformation(const std::string& info) {
   return "In der Datei " + info + " befinden sich keine Wiederherstellunginformationen.";
 }
@@ -44,6 +41,8 @@ inline constexpr char kRestoreProgress[] = "Stelle Dateien wieder her...";
 inline constexpr char kRestoreDoneRestartAdvised[] =
     "Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.";
 inline constexpr char kRestoreDone[] = "Wiederherstellung beendet!";
+inline constexpr char kNothingRestored[] =
+    "Es wurde keine Datei wiederhergestellt, am System wurde nichts geändert.";
 inline constexpr char kRestartWarning[] =
     "Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. SICHERN Sie Ihre Daten in den "
     "offenen Anwendungen, Windows wird neugestartet ohne den Anwendungen noch zu erlauben diesen Vorgang "

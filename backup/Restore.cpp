@@ -28,6 +28,12 @@ struct TRestorePair {
   std::string key, copy, destination;
 };
 
+struct TRestoreOutcome {
+  int restored = 0;  // copied back or left for the next start
+  bool restartNeeded = false;
+  std::string wininitError;  // why a file could not be left for the next start
+};
+
 bool SameName(const std::string& a, const std::string& b) {
   return MyTools.UpperCaseGerman(a) == MyTools.UpperCaseGerman(b);
 }
@@ -66,21 +72,26 @@ std::vector<TRestorePair> RestorePairs(const std::string& info, const std::strin
 
 // Copies one file back. Only a file in use is left for the next start
 // (restartNeeded), since that is the one thing a restart mends; every other
-// failure is the user's to hear about. Returns why the scheduling failed, or "".
-std::string RestoreFile(HWND owner, const TRestorePair& pair, bool& restartNeeded) {
+// failure is the user's to hear about.
+void RestoreFile(HWND owner, const TRestorePair& pair, TRestoreOutcome& outcome) {
   if (!IsReachableFile(pair.copy)) {
     ShowError(BackupTexts::MissingCopy(pair.copy));
-    return "";
+    return;
   }
-  if (CopyFilesPaired(owner, {pair.copy}, {pair.destination}, BackupTexts::kRestoreProgress)) return "";
+  if (CopyFilesPaired(owner, {pair.copy}, {pair.destination}, BackupTexts::kRestoreProgress)) {
+    ++outcome.restored;
+    return;
+  }
   if (!IsInUse(pair.destination)) {
     ShowError(BackupTexts::CopyFailed(pair.copy, pair.destination));
-    return "";
+    return;
   }
-  std::string wininitError = ReplaceAtReboot(pair.copy, pair.destination);
-  if (wininitError.empty()) restartNeeded = true;
-  return wininitError;
+  outcome.wininitError = ReplaceAtReboot(pair.copy, pair.destination);
+  if (!outcome.wininitError.empty()) return;
+  outcome.restartNeeded = true;
+  ++outcome.restored;
 }
+
 
 }  // namespace
 
@@ -96,10 +107,7 @@ void TBackupPage::RestoreBtnClick() {
     return;
   }
   host_.askToSaveChangedPages();
-  if (!ClearReadOnly(info)) {
-    ShowError(BackupTexts::ReadOnlyInfo(info));
-    return;
-  }
+  // Trivan.ini is only read: it keeps its attributes, read-only included.
   bool restartNeeded = false;
   const std::string wininitError = RestoreCheckedFiles(folder, info, restartNeeded);
   // Told before the restart warning, so that the user knows which files
@@ -124,14 +132,21 @@ std::string TBackupPage::RestoreCheckedFiles(const std::string& folder, const st
   }
   const std::vector<TRestorePair> pairs = RestorePairs(info, folder, selected);
   ShowRestorePanel(true);
-  std::string wininitError;
+  TRestoreOutcome outcome;
   for (const TRestorePair& pair : pairs) {
     ShowRestoring(pair.key);
-    wininitError = RestoreFile(GetAncestor(Handle(), GA_ROOT), pair, restartNeeded);
-    if (!wininitError.empty()) break;
+    RestoreFile(GetAncestor(Handle(), GA_ROOT), pair, outcome);
+    if (!outcome.wininitError.empty()) break;
   }
-  if (wininitError.empty()) host_.reloadAllPages();
+  restartNeeded = outcome.restartNeeded;
+  // With nothing restored the pages still show the system as it is, and
+  // keep the edits the user chose not to save.
+  const bool finished = outcome.wininitError.empty();
+  if (finished && outcome.restored > 0) host_.reloadAllPages();
   ShowRestorePanel(false);
-  if (wininitError.empty()) ShowInfo(restartNeeded ? BackupTexts::kRestoreDone : BackupTexts::kRestoreDoneRestartAdvised);
-  return wininitError;
+  if (!finished) return outcome.wininitError;
+  // Nothing restored is no success, and no restart would mend anything.
+  if (outcome.restored == 0) ShowError(BackupTexts::kNothingRestored);
+  else ShowInfo(outcome.restartNeeded ? BackupTexts::kRestoreDone : BackupTexts::kRestoreDoneRestartAdvised);
+  return "";
 }

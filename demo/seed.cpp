@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/DesktopInteraction.h"
 #include "support/SheLink.h"
 #include "support/SystemLocations.h"
 
@@ -187,6 +188,8 @@ bool SeedStartupFolders() {
 }  // namespace
 
 int main() {
+  TDesktopInteraction desktop;  // a shortcut that cannot be written is told
+  SetInteraction(&desktop);
   if (!SeedRunKeys() || !SeedNewerWindowsSamples()) {
     std::fputs("velmora demo: could not write the sample Run entries\n", stderr);
     return 1;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/DesktopInteraction.h"
 #include "app/InputQueryDialog.h"
 #include "app/MainForm.h"
 #include "registry/RegAdd.h"
@@ -76,6 +77,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
+  TDesktopInteraction desktop;
+  SetInteraction(&desktop);
   Application().Initialize(true);
   Application().SetTitle("Velmora");
   TMainForm form;

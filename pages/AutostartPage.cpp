@@ -12,9 +12,7 @@
 #include "registry/StartupStatus.h"
 #include "res/resource.h"
 #include "support/SwitchedOffEntries.h"
-#include "support/SystemLocations.h"
 #include "support/Tools.h"
-#include "support/WideFiles.h"
 #include "support/WideText.h"
 #include "support/WindowsVersion.h"
 #include "toolkit/Interaction.h"
@@ -23,6 +21,16 @@ namespace {
 
 constexpr int kScopeButtonGroup = 1;
 int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
+
+std::string RefusedName(TShortcutNameFault fault, const std::string& name) {
+  switch (fault) {
+    case TShortcutNameFault::DeviceName: return AutostartTexts::DeviceName(name);
+    case TShortcutNameFault::LeavesFolder: return AutostartTexts::LeavesFolder(name);
+    case TShortcutNameFault::ForbiddenCharacter: return AutostartTexts::ForbiddenCharacter(name);
+    case TShortcutNameFault::None: break;
+  }
+  return "";
+}
 
 }  // namespace
 
@@ -39,6 +47,7 @@ TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl
       AutostartDeleteBtn(*this, IDC_AUTOSTARTDELETEBTN),
       AutostartCheckBtn(*this, IDC_AUTOSTARTCHECKBTN),
       AutostartRefreshBtn(*this, IDC_AUTOSTARTREFRESHBTN),
+      AutoStartFolderLVKeys(AutoStartFolderLV, [this] { return AutoStartFolderLVCommands(); }),
       AutoStartPageControl(pageControl),
       ShellLink(shellLink) {
   AutostartCurrentUserBtn.SetHint(AutostartTexts::kCurrentUserHint);
@@ -67,8 +76,8 @@ TAutostartPage::TAutostartPage(HWND pageControlHandle, TPageControl& pageControl
 }
 
 void TAutostartPage::ConnectHandlers() {
-  AutostartCurrentUserBtn.OnClick = [this] { AutostartRefreshBtnClick(); };
-  AutoStartAllUsersBtn.OnClick = [this] { AutostartRefreshBtnClick(); };
+  AutostartCurrentUserBtn.OnClick = [this] { ShowScope(TStartupScope::CurrentUser); };
+  AutoStartAllUsersBtn.OnClick = [this] { ShowScope(TStartupScope::AllUsers); };
   AutostartRefreshBtn.OnClick = [this] { AutostartRefreshBtnClick(); };
   AutostartAddBtn.OnClick = [this] { AutostartAddBtnClick(); };
   AutostartDeleteBtn.OnClick = [this] { AutostartDeleteBtnClick(); };
@@ -76,12 +85,16 @@ void TAutostartPage::ConnectHandlers() {
   AutoStartFolderLV.OnChange = [this] { AutoStartFolderLVChange(); };
   AutoStartFolderLV.OnExit = [this] { AutoStartFolderLVExit(); };
   AutoStartFolderLV.OnEditing = [this](int, bool& allowEdit) { AutoStartFolderLVEditing(allowEdit); };
-  AutoStartFolderLV.OnColumnClick = [this](int column) { AutoStartFolderLVColumnClick(column); };
+  // The rows are rewritten once the list view is done with its notification.
+  AutoStartFolderLV.OnColumnClick = [this](int column) {
+    Post([this, column] { AutoStartFolderLVColumnClick(column); });
+  };
   AutoStartFolderLV.OnCheck = [this](int index) { AutoStartFolderLVCheck(index); };
 }
 
-std::string TAutostartPage::ScopeFolder() const {
-  return WithFinalBackslash(AutostartCurrentUserBtn.Down() ? GetUserStartupDir() : GetCommonStartupDir());
+void TAutostartPage::ShowScope(TStartupScope scope) {
+  scope_ = scope;
+  AutostartRefreshBtnClick();
 }
 
 void TAutostartPage::ClearAutostartList() { AutoStartFolderLV.Clear(); }
@@ -90,25 +103,25 @@ void TAutostartPage::AutostartRefreshBtnClick() {
   {
     TPageControlBusy busy(AutoStartPageControl);
     ClearAutostartList();
-    const std::string folder = ScopeFolder();
-    AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
-    linkNames_ = FileNamesIn(WideFromAnsi(folder), L"*.lnk");
-    FolderApprovals = StartupFolderApprovals(AutostartCurrentUserBtn.Down());
-    std::vector<TListRow> rows;
-    firstWaiting_ = linkNames_.size();
-    for (std::wstring& name : FileNamesIn(WideFromAnsi(SwitchedOffFolder(folder)), L"*.lnk"))
-      linkNames_.push_back(std::move(name));
-    // What Windows' task manager switched off is off here too.
-    for (size_t i = 0; i < linkNames_.size(); ++i) {
-      const std::string name = AnsiFromWide(linkNames_[i]);
-      const bool waiting = i >= firstWaiting_;
-      rows.push_back({name, StartupStatusText(FolderApprovals, linkNames_[i], waiting), kRowImage,
-                      static_cast<LPARAM>(i), "", !waiting && !SwitchedOff(FolderApprovals, linkNames_[i])});
-    }
-    AutoStartFolderLV.SetRows(std::move(rows));
-    ShowNamesWithoutAnsiForm();
+    folder_ = TStartupFolder(scope_);
+    folder_.Load();
+    DrawFolder();
   }
-  AutostartCheckBtn.SetEnabled(AutoStartFolderLV.Count() > 0);
+  AutostartCheckBtn.SetEnabled(!folder_.Entries().empty());
+}
+
+// What Windows' task manager switched off is unticked here too.
+void TAutostartPage::DrawFolder() {
+  const std::string& folder = folder_.Folder();
+  AutostartFolderLabel.SetText(folder.substr(0, folder.size() - 1));
+  std::vector<TListRow> rows;
+  const std::vector<TFolderEntry>& entries = folder_.Entries();
+  for (size_t i = 0; i < entries.size(); ++i)
+    rows.push_back({AnsiFromWide(entries[i].name), StartupStatusText(folder_.Approvals(), entries[i].name,
+                                                                     !entries[i].on),
+                    kRowImage, static_cast<LPARAM>(i), "", folder_.Starts(entries[i])});
+  AutoStartFolderLV.SetRows(std::move(rows));
+  ShowNamesWithoutAnsiForm();
 }
 
 std::string TAutostartPage::ChooseProgram() {
@@ -124,31 +137,39 @@ std::string TAutostartPage::ChooseProgram() {
 void TAutostartPage::AutostartAddBtnClick() {
   const std::string target = ChooseProgram();
   if (target.empty()) return;
-  const std::string folder = ScopeFolder();
   std::string name = EntryNameOf(target);
   if (!Interaction().InputQuery(AutostartTexts::kAddCaption, AutostartTexts::kAddPrompt, name) || name.empty())
     return;
-  ShellLink.CreateLink(folder + name + ".lnk", target);
+  AddShortcut(name, target);
   AutostartRefreshBtnClick();
+}
+
+void TAutostartPage::AddShortcut(const std::string& name, const std::string& target) {
+  const TFolderEdit added = folder_.Add(name, target, ShellLink);
+  if (added.outcome == TFolderOutcome::Refused) ShowError(RefusedName(added.fault, name));
+  // A shortcut that could not be written was reported as it failed.
+  else if (added.outcome == TFolderOutcome::NameTaken && Confirm(ReplaceQuestion(name + ".lnk")))
+    folder_.Add(name, target, ShellLink, true);
 }
 
 void TAutostartPage::AutostartDeleteBtnClick() {
   const int selected = AutoStartFolderLV.SelectedIndex();
   if (selected < 0) return;
-  const std::string caption = AutoStartFolderLV.Caption(selected);
+  const TFolderEntry entry = EntryOf(selected);
+  const std::string caption = AnsiFromWide(entry.name);
   if (!Confirm(AutostartTexts::DeleteQuestion(caption))) return;
-  if (DeletePath(LinkFileOf(selected))) AutostartRefreshBtnClick();
-  else ShowError(AutostartTexts::kCannotDelete);
-}
-
-std::wstring TAutostartPage::LinkFileOf(int row) const {
-  const std::string folder = Waits(row) ? SwitchedOffFolder(ScopeFolder()) : ScopeFolder();
-  return WideFromAnsi(folder) + LinkNameOf(row);
+  const TFolderEdit removed = folder_.Remove(entry);
+  if (removed.outcome == TFolderOutcome::Failed) {
+    ShowError(AutostartTexts::kCannotDelete);
+    return;
+  }
+  if (removed.outcome == TFolderOutcome::Gone) ShowError(AutostartTexts::Gone(caption));
+  AutostartRefreshBtnClick();
 }
 
 void TAutostartPage::ShowNamesWithoutAnsiForm() {
   for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
-    const std::wstring& name = LinkNameOf(i);
+    const std::wstring& name = EntryOf(i).name;
     if (!HasAnsiForm(name)) AutoStartFolderLV.ShowWideCaption(i, name);
   }
 }
@@ -161,32 +182,35 @@ void TAutostartPage::AutostartCheckBtnClick() {
   ShowInfo(AutostartTexts::kCheckNote);
   AutostartRefreshBtnClick();
   // What is switched off (here or by Windows) starts nothing: no fault.
-  for (int i = 0; i < AutoStartFolderLV.Count(); ++i)
-    if (AutoStartFolderLV.Checked(i) && !LinkTargetFound(LinkFileOf(i)))
-      ShowError(AutostartTexts::TargetNotFound(AutoStartFolderLV.Caption(i)));
+  for (int i = 0; i < AutoStartFolderLV.Count(); ++i) {
+    const TFolderEntry& entry = EntryOf(i);
+    if (folder_.Starts(entry) && !LinkTargetFound(folder_.FileOf(entry)))
+      ShowError(AutostartTexts::TargetNotFound(AnsiFromWide(entry.name)));
+  }
 }
 
-const std::wstring& TAutostartPage::LinkNameOf(int row) const {
-  return linkNames_[static_cast<size_t>(AutoStartFolderLV.Data(row))];
+const TFolderEntry& TAutostartPage::EntryOf(int row) const {
+  return folder_.Entries()[static_cast<size_t>(AutoStartFolderLV.Data(row))];
 }
 
-bool TAutostartPage::Waits(int row) const { return static_cast<size_t>(AutoStartFolderLV.Data(row)) >= firstWaiting_; }
-
-// Ticking brings a shortcut back from the sub-folder; unticking sends it
-// there.
+// The box shows the opposite of what the model says the entry does; the
+// question and the rebuilt list wait until the list view is done with it.
 void TAutostartPage::AutoStartFolderLVCheck(int index) {
-  const std::wstring& name = LinkNameOf(index);
-  if (!AutoStartFolderLV.Checked(index)) SwitchLink(ScopeFolder(), name, false);
-  else if (!Waits(index) || SwitchLink(ScopeFolder(), name, true)) SwitchOnInWindows(name);
-  // The list shows the folder as it now is, also when the switch did not happen.
-  AutostartRefreshBtnClick();
+  const TFolderEntry entry = EntryOf(index);
+  const bool on = !folder_.Starts(entry);
+  Post([this, entry, on] { SwitchEntry(entry, on); });
 }
 
-// Where Windows' task manager switched the shortcut off, Windows is told to
-// start it again, as its task manager does: ticked means started for both.
-void TAutostartPage::SwitchOnInWindows(const std::wstring& linkName) {
-  if (SwitchedOff(FolderApprovals, linkName) && !FolderApprovals->SwitchOn(linkName))
-    ShowError(StartupStatus::CannotSwitchOnInWindows(AnsiFromWide(linkName)));
+// The list shows the folder as it now is, also when the switch did not happen.
+void TAutostartPage::SwitchEntry(const TFolderEntry& entry, bool on) {
+  const std::string name = AnsiFromWide(entry.name);
+  TFolderEdit switched = folder_.Switch(entry, on);
+  if (switched.outcome == TFolderOutcome::NameTaken && Confirm(ReplaceQuestion(name)))
+    switched = folder_.Switch(entry, on, true);
+  if (switched.outcome == TFolderOutcome::Failed) ShowError(AutostartTexts::CannotMove(name));
+  if (switched.outcome == TFolderOutcome::Gone) ShowError(AutostartTexts::Gone(name));
+  if (switched.windowsStillOff) ShowError(StartupStatus::CannotSwitchOnInWindows(name));
+  AutostartRefreshBtnClick();
 }
 
 void TAutostartPage::AutoStartFolderLVChange() { AutostartDeleteBtn.SetEnabled(AutoStartFolderLV.SelectedIndex() >= 0); }

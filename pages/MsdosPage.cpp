@@ -206,9 +206,26 @@ void TMsdosPage::BootDelayChkBoxClick() {
   }
 }
 
+void TMsdosPage::Load() {
+  msdossysnb.SetPageIndex(kGraphical1);
+  if (!IsWinNT) ReadMsdosFile();
+}
+
+void TMsdosPage::ApplyPlatform(bool isWinNT) {
+  for (TControl* control :
+       std::initializer_list<TControl*>{&msdosSaveBtn, &MoreBtn1, &msdossyssourceBtn, &msdosRefreshBtn, &msdossysPrintBtn})
+    control->SetEnabled(!isWinNT);
+  msdossysnb.SetEnabled(!isWinNT);
+  NTLabel.SetVisible(isWinNT);
+}
+
 void TMsdosPage::msdosRefreshBtnClick() {
   if (IsWinNT) return;
   if (MsdosChanged && !Confirm(TextFileTexts::DiscardQuestion("msdos.sys"))) return;
+  ReadMsdosFile();
+}
+
+void TMsdosPage::ReadMsdosFile() {
   TPageControlBusy busy(pages_);
   std::string text;
   if (!ReadFileForMemo(MsdosPath(), msdosMemo, binary_, text)) return;
@@ -223,13 +240,13 @@ void TMsdosPage::msdosRefreshBtnClick() {
 void TMsdosPage::msdossyssourceBtnClick() {
   if (msdossysnb.PageIndex() != kSource) {
     msdossysnb.SetPageIndex(kSource);
-    msdossyssourceBtn.SetText("Grafisch bearbeiten");
+    msdossyssourceBtn.SetText("&Grafisch bearbeiten");
     return;
   }
   RebuildMsdosUpperLines();
   FillMsdosControls();
   msdossysnb.SetPageIndex(kGraphical1);
-  msdossyssourceBtn.SetText("Quelltext bearbeiten");
+  msdossyssourceBtn.SetText("&Quelltext bearbeiten");
 }
 
 void TMsdosPage::MoreBtn1Click(const TButton& sender) {

@@ -16,11 +16,12 @@
 #include "toolkit/Edit.h"
 #include "toolkit/Memo.h"
 #include "toolkit/Notebook.h"
+#include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/RadioGroup.h"
 #include "toolkit/UpDown.h"
 
-class TMsdosPage : public TDialog {
+class TMsdosPage : public TDialog, public TPage {
  public:
   static constexpr int kGraphical1 = 0, kGraphical2 = 1, kSource = 2;
 
@@ -45,6 +46,12 @@ class TMsdosPage : public TDialog {
   TMemo msdosMemo;
   bool& MsdosChanged;
 
+  // The first graphical page, filled from the file.
+  void Load() override;
+  void Save() override { msdosSaveBtnClick(); }
+  // The NT family does not boot from msdos.sys: the page only shows it.
+  void ApplyPlatform(bool isWinNT) override;
+
   void msdosRefreshBtnClick();
   void msdosSaveBtnClick();
   void msdossyssourceBtnClick();
@@ -64,6 +71,7 @@ class TMsdosPage : public TDialog {
   using TOptionBox = std::pair<TCheckBox*, const char*>;
   std::array<TOptionBox, 10> OptionBoxes();
   void ConnectHandlers();
+  void ReadMsdosFile();
   void ConnectDelay(TEdit& edit, TUpDown& upDown, const char* key, int maximum);
   void SetControl(const TMsdosOption& option, const std::string& value);
   void FillEachOption();

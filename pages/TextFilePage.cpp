@@ -51,6 +51,11 @@ bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary) {
   return true;
 }
 
+void TTextFilePage::ApplyPlatform(bool isWinNT) {
+  if (!kind_.nineXOnly) return;
+  for (TControl* control : std::initializer_list<TControl*>{&Memo, &SaveBtn, &PrintBtn}) control->SetEnabled(!isWinNT);
+}
+
 void TTextFilePage::Load() {
   TPageControlBusy busy(pages_);
   if (LoadFileIntoMemo(Path(), Memo, binary_)) Changed = false;

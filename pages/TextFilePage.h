@@ -9,6 +9,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/Memo.h"
+#include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
 
 enum class TTextFileFolder { Windows, BootRoot };
@@ -16,9 +17,11 @@ enum class TTextFileFolder { Windows, BootRoot };
 struct TTextFileKind {
   const char* fileName;  // exactly as written into the path
   TTextFileFolder folder;
+  // Windows 9x starts it (Dosstart.bat): the NT family shows it read-only.
+  bool nineXOnly = false;
 };
 
-class TTextFilePage : public TDialog {
+class TTextFilePage : public TDialog, public TPage {
  public:
   TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,
                 std::function<bool(const std::string&)> makeBackupCopy);
@@ -34,7 +37,9 @@ class TTextFilePage : public TDialog {
   // The file's full path, built afresh each time.
   std::string Path() const;
   // Reloading without the question about unsaved changes.
-  void Load();
+  void Load() override;
+  void Save() override { SaveBtnClick(); }
+  void ApplyPlatform(bool isWinNT) override;
 
  private:
   TPageControl& pages_;

@@ -11,9 +11,10 @@
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
 
-class TWinIniPage : public TDialog {
+class TWinIniPage : public TDialog, public TPage {
  public:
   static constexpr int kMaxValueLength = 255;
 
@@ -34,7 +35,8 @@ class TWinIniPage : public TDialog {
   void WinIniFieldEditExit() { WinIniAddBtn.SetEnabled(false); }
 
   // Reading without the question about unsaved changes.
-  void Load();
+  void Load() override;
+  void Save() override { WinIniSaveBtnClick(); }
   // Win.ini in the Windows folder.
   static std::string WinIniPath();
 

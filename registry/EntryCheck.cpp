@@ -4,22 +4,22 @@
 #include "registry/ProgramFile.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
-#include "registry/RunRowData.h"
+#include "support/AnsiText.h"
 #include "toolkit/Interaction.h"
 
 void TRegistryPage::RegCheckBtnClick() {
-  if (RegView.Count() == 0) return;
+  if (rowIds_.empty()) return;
   bool allFound = true;
-  for (int i = 0; i < RegView.Count(); ++i) {
-    if (!RegView.Checked(i)) continue;  // switched off: it starts nothing
-    const std::string value = RegView.SubItem(i);
-    if (!RunRowEditable(RegView.Data(i))) {  // its '?' form names no file
-      ShowInfo(RegistryTexts::NotCheckableHere(RegView.Caption(i)));
+  for (const TRunEntry* entry : ShownEntries()) {
+    if (entry->entry.state != TEntryState::On) continue;  // switched off: it starts nothing
+    const std::string name = AnsiForm(entry->entry.name), value = AnsiForm(entry->entry.command);
+    if (!entry->entry.editable) {  // its '?' form names no file
+      ShowInfo(RegistryTexts::NotCheckableHere(name));
       allFound = false;
       continue;
     }
     if (ProgramFileExists(value) || ProgramFileExists(ExtractProgramFile(value))) continue;
-    ShowError(RegistryTexts::MissingProgram(RegView.Caption(i)));
+    ShowError(RegistryTexts::MissingProgram(name));
     allFound = false;
   }
   if (allFound) ShowInfo(RegistryTexts::kAllFound);

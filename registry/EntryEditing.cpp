@@ -5,8 +5,8 @@
 #include "registry/RegAdd.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
-#include "registry/RunRowData.h"
-#include "support/KeyChanges.h"
+#include "support/AnsiText.h"
+#include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
 #include "toolkit/Interaction.h"
@@ -31,41 +31,59 @@ bool TRegistryPage::RunEntryDialog(const std::string& caption, std::string& name
   return true;
 }
 
-bool TRegistryPage::EditableHere(int index) {
-  if (RunRowEditable(RegView.Data(index))) return true;
-  ShowError(RegistryTexts::NotEditableHere(RegView.Caption(index)));
+bool TRegistryPage::EditableHere(const TRunEntry& entry) {
+  if (entry.entry.editable) return true;
+  ShowError(RegistryTexts::NotEditableHere(AnsiForm(entry.entry.name)));
   return false;
 }
 
-bool TRegistryPage::NameFreeForEditing(const std::string& name) {
-  const std::wstring identity = ValueIdentity({name, ""});
-  for (const TRunValue& value : loaded_)
-    if (!value.ansiForm && ValueIdentity(value) == identity) {
+bool TRegistryPage::Settle(const std::string& name, const std::function<TEditResult(bool replace)>& edit) {
+  TEditResult result = edit(false);
+  if (result.collision == TCollision::SameName && Confirm(ReplaceQuestion(RegistryTexts::ShownName(name))))
+    result = edit(true);
+  switch (result.collision) {
+    case TCollision::None:
+      RegChanged = true;
+      return true;
+    case TCollision::NotEditable:
+      ShowError(RegistryTexts::NotEditableHere(name));
+      break;
+    case TCollision::NameNotEditable:
       ShowError(RegistryTexts::NameOfEntryNotEditableHere(name));
-      return false;
-    }
-  return true;
+      break;
+    case TCollision::NameNotText:
+      ShowError(RegistryTexts::NameOfValueNotText(name));
+      break;
+    case TCollision::SameName:  // the user keeps both
+      break;
+  }
+  return false;
 }
 
 void TRegistryPage::AddRegBtnClick() {
   std::string name, value;
-  if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value) || !NameFreeForEditing(name)) return;
-  RegChanged = true;
-  RegView.Add({name, value, kRowImage, REG_SZ, StatusOf(WideFromAnsi(name), false)});
-  UpdateListButtons();
+  if (!RunEntryDialog(RegistryTexts::kAddCaption, name, value)) return;
+  if (!Settle(name, [&](bool replace) { return entries_->Add(WideFromAnsi(name), WideFromAnsi(value), replace); }))
+    return;
+  SortRows(0, true);
 }
 
 void TRegistryPage::EditRegBtnClick() {
-  int index = RegView.SelectedIndex();
-  if (index < 0 || !EditableHere(index)) return;
-  std::string name = RegView.Caption(index), value = RegView.SubItem(index);
-  if (!RunEntryDialog(RegistryTexts::kEditCaption, name, value) || !NameFreeForEditing(name)) return;
-  RegChanged = true;
-  RegView.SetSubItem(index, value);
-  // The row keeps its type: an expandable string stays one.
-  if (name == RegView.Caption(index)) return;
-  RegView.SetSubItem2(index, StatusOf(WideFromAnsi(name), RunRowLoadedWaiting(RegView.Data(index))));
-  RegView.SetCaption(index, name);
+  const TRunEntry* entry = Selected();
+  if (!entry || !EditableHere(*entry)) return;
+  const int id = entry->id;
+  const std::string oldName = AnsiForm(entry->entry.name);
+  std::string name = oldName, value = AnsiForm(entry->entry.command);
+  if (!RunEntryDialog(RegistryTexts::kEditCaption, name, value)) return;
+  if (!Settle(name, [&](bool replace) {
+        return entries_->Change(id, WideFromAnsi(name), WideFromAnsi(value), replace);
+      }))
+    return;
+  // A changed name takes its place in name order.
+  if (name != oldName)
+    SortRows(0, true);
+  else
+    Draw();
 }
 
 bool TRegistryPage::ConfirmSpecialRemoval(const std::string& name) {
@@ -78,11 +96,12 @@ bool TRegistryPage::ConfirmSpecialRemoval(const std::string& name) {
 }
 
 void TRegistryPage::RemoveRegBtnClick() {
-  int index = RegView.SelectedIndex();
-  if (index < 0 || !EditableHere(index)) return;
-  const std::string name = RegView.Caption(index);
+  const TRunEntry* entry = Selected();
+  if (!entry || !EditableHere(*entry)) return;
+  const int id = entry->id;
+  const std::string name = AnsiForm(entry->entry.name);
   if (!Confirm(RegistryTexts::RemoveQuestion(name)) || !ConfirmSpecialRemoval(name)) return;
+  entries_->Remove(id);
   RegChanged = true;
-  RegView.Delete(index);
-  UpdateListButtons();
+  Draw();
 }

@@ -5,7 +5,7 @@
 #include "registry/RegExport.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
-#include "registry/RunRowData.h"
+#include "support/AnsiText.h"
 #include "support/WholeFile.h"
 #include "toolkit/Interaction.h"
 
@@ -24,27 +24,27 @@ TFileDialogSpec RegSaveDialog() {
 // holds. A REGEDIT4 file is ANSI text: an entry the ANSI code page cannot
 // carry would come back from it with '?' in its name or program, so it is
 // left out (and named, see below).
-std::vector<TRegExportRow> ExportRows(const TListView& view) {
+std::vector<TRegExportRow> ExportRows(const std::vector<const TRunEntry*>& entries) {
   std::vector<TRegExportRow> rows;
-  for (int i = 0; i < view.Count(); ++i) {
-    TListRow row = view.Row(i);
-    if (row.checked && RunRowEditable(row.data))
-      rows.push_back({row.caption, row.subItem, RunRowType(row.data) == REG_EXPAND_SZ});
+  for (const TRunEntry* entry : entries) {
+    const TStartupEntry& shown = entry->entry;
+    if (shown.state == TEntryState::On && shown.editable)
+      rows.push_back({AnsiForm(shown.name), AnsiForm(shown.command), shown.type == REG_EXPAND_SZ});
   }
   return rows;
 }
 
-std::string NamesLeftOut(const TListView& view) {
+std::string NamesLeftOut(const std::vector<const TRunEntry*>& entries) {
   std::string names;
-  for (int i = 0; i < view.Count(); ++i)
-    if (view.Checked(i) && !RunRowEditable(view.Data(i)))
-      names += (names.empty() ? "\"" : ", \"") + RegistryTexts::ShownName(view.Caption(i)) + "\"";
+  for (const TRunEntry* entry : entries)
+    if (entry->entry.state == TEntryState::On && !entry->entry.editable)
+      names += (names.empty() ? "\"" : ", \"") + RegistryTexts::ShownName(AnsiForm(entry->entry.name)) + "\"";
   return names;
 }
 
-bool AnySwitchedOff(const TListView& view) {
-  for (int i = 0; i < view.Count(); ++i)
-    if (!view.Checked(i)) return true;
+bool AnySwitchedOff(const std::vector<const TRunEntry*>& entries) {
+  for (const TRunEntry* entry : entries)
+    if (entry->entry.state != TEntryState::On) return true;
   return false;
 }
 
@@ -52,11 +52,11 @@ bool AnySwitchedOff(const TListView& view) {
 
 void TRegistryPage::RegExportBtnClick() {
   TPageControlBusy busy(AutoStartPageControl);
-  if (RegView.Count() == 0) {
+  if (rowIds_.empty()) {
     ShowInfo(RegistryTexts::kNothingToExport);
     return;
   }
-  if (auto name = NameThatCannotBeExported(ExportRows(RegView))) {
+  if (auto name = NameThatCannotBeExported(ExportRows(ShownEntries()))) {
     ShowError(RegistryTexts::NameWithLineBreak(*name));
     return;
   }
@@ -66,8 +66,9 @@ void TRegistryPage::RegExportBtnClick() {
 }
 
 void TRegistryPage::WriteExportFile(const std::string& fileName) {
-  const std::string note = AnySwitchedOff(RegView) ? RegistryTexts::kSwitchedOffNotExported : "";
-  switch (WriteWholeFile(fileName, RegExportText(CurrentRegKey, ExportRows(RegView), note))) {
+  const std::vector<const TRunEntry*> entries = ShownEntries();
+  const std::string note = AnySwitchedOff(entries) ? RegistryTexts::kSwitchedOffNotExported : "";
+  switch (WriteWholeFile(fileName, RegExportText(CurrentRegKey, ExportRows(entries), note))) {
     case TWriteResult::NotCreated:
       ShowError(RegistryTexts::CannotCreate(fileName));
       return;
@@ -76,7 +77,7 @@ void TRegistryPage::WriteExportFile(const std::string& fileName) {
       return;
     case TWriteResult::Written:
       ShowInfo(RegistryTexts::kSaved);
-      if (const std::string leftOut = NamesLeftOut(RegView); !leftOut.empty())
+      if (const std::string leftOut = NamesLeftOut(entries); !leftOut.empty())
         ShowError(RegistryTexts::NotExported(leftOut));
   }
 }

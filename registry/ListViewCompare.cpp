@@ -13,16 +13,14 @@ namespace {
 constexpr int kStatusColumn = 2;
 }
 
+int CompareByColumn(const TListRow& row1, const TListRow& row2, int column, bool ascending) {
+  if (column == kStatusColumn) return (ascending ? 1 : -1) * lstrcmpA(row1.subItem2.c_str(), row2.subItem2.c_str());
+  int code = column == 0 ? (ascending ? kSortNameUp : kSortNameDown) : (ascending ? kSortValueUp : kSortValueDown);
+  return ListViewCompare(row1, row2, code);
+}
+
 void SortByColumnClick(TListView& list, int column) {
-  bool ascending = list.Tag == 0;
-  if (column == kStatusColumn) {
-    int sign = ascending ? 1 : -1;
-    list.Sort([sign](const TListRow& a, const TListRow& b) {
-      return sign * lstrcmpA(a.subItem2.c_str(), b.subItem2.c_str());
-    });
-  } else {
-    int code = column == 0 ? (ascending ? kSortNameUp : kSortNameDown) : (ascending ? kSortValueUp : kSortValueDown);
-    list.Sort([code](const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, code); });
-  }
+  const bool ascending = list.Tag == 0;
+  list.Sort([=](const TListRow& a, const TListRow& b) { return CompareByColumn(a, b, column, ascending); });
   list.Tag = 1 - list.Tag;
 }

@@ -2,24 +2,25 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "registry/ListViewCompare.h"
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
-#include "registry/RunRowData.h"
 #include "registry/StartupStatus.h"
 #include "res/resource.h"
-#include "support/KeyChanges.h"
-#include "support/RunKeyValues.h"
+#include "support/AnsiText.h"
 #include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
+#include "support/WideText.h"
 #include "support/WindowsVersion.h"
 #include "toolkit/Interaction.h"
 
 namespace {
 
 constexpr int kKeyButtonGroup = 1;
-
-int CompareNames(const TListRow& a, const TListRow& b) { return ListViewCompare(a, b, kSortNameUp); }
+// Posted by a click on a row's box: wParam is the entry's id.
+constexpr UINT kSwitchEntryMessage = WM_APP + 1;
 
 }  // namespace
 
@@ -44,6 +45,7 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
       RegCheckBtn(*this, IDC_REGCHECKBTN),
       SaveRegBtn(*this, IDC_SAVEREGBTN),
       RegRefreshBtn(*this, IDC_REGREFRESHBTN),
+      RegViewKeys(RegView, [this] { return RegViewCommands(); }),
       RegChanged(regChanged),
       AutoStartPageControl(pageControl) {
   SetUpKeyButtons();
@@ -61,42 +63,40 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
   RegView.AddColumn("Wert", IsWin8OrLater() ? 300 - StartupStatus::kColumnWidth + 10 : 300);
   if (IsWin8OrLater()) RegView.AddColumn(StartupStatus::kColumn, StartupStatus::kColumnWidth);
   RegView.SetSmallImages(images);
-  RegView.SetCaptionOrder(CompareNames);
   ConnectHandlers();
 }
 
-// Each button's hint is the full path of its key; the 32-bit view is named as
-// the 64-bit registry editor names it.
+// Each button selects its key through this table; its hint shows the key's
+// full path, the 32-bit view named as the 64-bit registry editor names it.
 void TRegistryPage::SetUpKeyButtons() {
   const std::string keys = "Software\\Microsoft\\Windows\\CurrentVersion\\";
   const std::string keys32 = "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\";
-  const struct {
-    TSpeedButton* button;
-    std::string keyPath;
-    bool shown;
-  } keyButtons[] = {
-      {&HKLMRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Run", true},
-      {&HKCURunBtn, "HKEY_CURRENT_USER\\" + keys + "Run", true},
-      {&HKLMRunServicesBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServices", true},
-      {&HKLMRunOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunOnce", true},
-      {&HKCURunOnceBtn, "HKEY_CURRENT_USER\\" + keys + "RunOnce", true},
-      {&HKLMRunServicesOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServicesOnce", true},
-      {&HKLMRun32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "Run", IsWin64()},
-      {&HKLMRunOnce32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "RunOnce", IsWin64()},
-      {&HKLMPolicyRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Policies\\Explorer\\Run", IsWinNT},
-      {&HKCUPolicyRunBtn, "HKEY_CURRENT_USER\\" + keys + "Policies\\Explorer\\Run", IsWinNT},
+  keyButtons_ = {
+      {&HKLMRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Run"},
+      {&HKCURunBtn, "HKEY_CURRENT_USER\\" + keys + "Run"},
+      {&HKLMRunServicesBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServices"},
+      {&HKLMRunOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunOnce"},
+      {&HKCURunOnceBtn, "HKEY_CURRENT_USER\\" + keys + "RunOnce"},
+      {&HKLMRunServicesOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServicesOnce"},
+      {&HKLMRun32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "Run"},
+      {&HKLMRunOnce32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "RunOnce"},
+      {&HKLMPolicyRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Policies\\Explorer\\Run"},
+      {&HKCUPolicyRunBtn, "HKEY_CURRENT_USER\\" + keys + "Policies\\Explorer\\Run"},
   };
-  for (auto& [button, keyPath, shown] : keyButtons) {
+  for (auto& [button, keyPath] : keyButtons_) {
     button->SetHint(keyPath);
-    button->SetVisible(shown);
     button->GroupIndex = kKeyButtonGroup;
     button->OnClick = [this, button = button] { RegistryReadBtnClick(*button); };
   }
+  for (TSpeedButton* button : {&HKLMRun32Btn, &HKLMRunOnce32Btn}) button->SetVisible(IsWin64());
+  for (TSpeedButton* button : {&HKLMPolicyRunBtn, &HKCUPolicyRunBtn}) button->SetVisible(IsWinNT);
   HKLMRunBtn.SetDown(true);
 }
 
-std::string TRegistryPage::StatusOf(const std::wstring& name, bool waiting) const {
-  return StartupStatusText(KeyApprovals, name, waiting);
+const std::string& TRegistryPage::KeyPathOf(const TSpeedButton& button) const {
+  for (const TKeyButton& key : keyButtons_)
+    if (key.button == &button) return key.keyPath;
+  return keyButtons_.front().keyPath;
 }
 
 void TRegistryPage::ConnectHandlers() {
@@ -115,33 +115,86 @@ void TRegistryPage::ConnectHandlers() {
   RegRefreshBtn.OnClick = [this] { RegRefreshBtnClick(); };
 }
 
-void TRegistryPage::ClearRegView() { RegView.Clear(); }
+void TRegistryPage::ClearRegView() {
+  rowIds_.clear();
+  RegView.Clear();
+}
+
+void TRegistryPage::Load() {
+  HKLMRunBtn.SetDown(true);
+  LoadRegKey(KeyPathOf(HKLMRunBtn));
+}
 
 void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   TPageControlBusy busy(AutoStartPageControl);
   RegChanged = false;
   ClearRegView();
-  TRunKeyPath key = ResolveRunKeyPath(keyPath);
   CurrentRegKey = keyPath;
-  KeyApprovals = RunKeyApprovals(keyPath);
-  loaded_.clear();
-  ReadKeyValues(key.root, key.subKey, loaded_, key.view);
-  loadedOff_.clear();
-  ReadKeyValues(key.root, SwitchedOffKey(key.subKey), loadedOff_, key.view);
+  entries_.emplace(keyPath);
+  entries_->Load();
+  SortRows(0, true);
+}
+
+TListRow TRegistryPage::RowOf(const TRunEntry& entry) const {
+  const TStartupEntry& shown = entry.entry;
+  const bool waiting = shown.state == TEntryState::OffByVelmora;
+  return {AnsiForm(shown.name), AnsiForm(shown.command), kRowImage, 0,
+          StartupStatusText(entries_->Approvals(), shown.name, waiting), shown.state == TEntryState::On};
+}
+
+// Rows keep their order; an entry new to the list comes last.
+void TRegistryPage::UpdateRowIds() {
+  std::vector<int> ids;
+  for (int id : rowIds_)
+    if (entries_->Find(id)) ids.push_back(id);
+  for (const TRunEntry& entry : entries_->Entries())
+    if (!entry.removed && std::find(ids.begin(), ids.end(), entry.id) == ids.end()) ids.push_back(entry.id);
+  rowIds_ = std::move(ids);
+}
+
+void TRegistryPage::Draw() { Draw(SelectedId()); }
+
+void TRegistryPage::Draw(int selectedId) {
+  UpdateRowIds();
   std::vector<TListRow> rows;
-  // What Windows' task manager switched off is off here too.
-  for (const TRunValue& value : loaded_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, false), StatusOf(ExactName(value), false),
-                    !SwitchedOff(KeyApprovals, ExactName(value))});
-  for (const TRunValue& value : loadedOff_)
-    rows.push_back({value.name, value.data, kRowImage, RunRowData(value, true),
-                    StatusOf(ExactName(value), true), false});
+  for (int id : rowIds_) rows.push_back(RowOf(*entries_->Find(id)));
   RegView.SetRows(std::move(rows));
+  SelectEntry(selectedId);
   UpdateListButtons();
 }
 
+void TRegistryPage::SortRows(int column, bool ascending) {
+  const int selectedId = SelectedId();
+  UpdateRowIds();
+  std::stable_sort(rowIds_.begin(), rowIds_.end(), [&](int a, int b) {
+    return CompareByColumn(RowOf(*entries_->Find(a)), RowOf(*entries_->Find(b)), column, ascending) < 0;
+  });
+  Draw(selectedId);
+}
+
+std::vector<const TRunEntry*> TRegistryPage::ShownEntries() const {
+  std::vector<const TRunEntry*> shown;
+  for (int id : rowIds_) shown.push_back(entries_->Find(id));
+  return shown;
+}
+
+const TRunEntry* TRegistryPage::Selected() const {
+  const int index = RegView.SelectedIndex();
+  return index >= 0 && index < static_cast<int>(rowIds_.size()) ? entries_->Find(rowIds_[index]) : nullptr;
+}
+
+int TRegistryPage::SelectedId() const {
+  const TRunEntry* selected = Selected();
+  return selected ? selected->id : 0;
+}
+
+void TRegistryPage::SelectEntry(int id) {
+  auto row = std::find(rowIds_.begin(), rowIds_.end(), id);
+  if (row != rowIds_.end()) RegView.Select(static_cast<int>(row - rowIds_.begin()));
+}
+
 void TRegistryPage::RegistryReadBtnClick(TSpeedButton& sender) {
-  const std::string keyPath = sender.Hint();
+  const std::string& keyPath = KeyPathOf(sender);
   if (keyPath == CurrentRegKey) return;
   if (RegChanged && Confirm(RegistryTexts::SaveKeyQuestion(CurrentRegKey))) SaveRegBtnClick();
   LoadRegKey(keyPath);
@@ -167,34 +220,32 @@ void TRegistryPage::RegViewEditing(bool& allowEdit) { allowEdit = false; }
 
 void TRegistryPage::RegViewDblClick() { EditRegBtnClick(); }
 
-void TRegistryPage::RegViewColumnClick(int column) { SortByColumnClick(RegView, column); }
-
-void TRegistryPage::RegViewCheck(int index) {
-  if (EditableHere(index) && MakeRoomAtDestination(index)) RegChanged = true;
-  else RegView.SetChecked(index, !RegView.Checked(index));
+void TRegistryPage::RegViewColumnClick(int column) {
+  SortRows(column, RegView.Tag == 0);
+  RegView.Tag = 1 - RegView.Tag;
 }
 
-// A key, and the sub-key too, holds one value of a name: switching an entry
-// where a row of its name is going replaces that row's value, so the row
-// goes only when the user agrees.
-bool TRegistryPage::MakeRoomAtDestination(int index) {
-  const TListRow row = RegView.Row(index);
-  const bool toKey = BelongsInKey(row);
-  const std::wstring identity = ValueIdentity({row.caption, ""});
-  for (int i = 0; i < RegView.Count(); ++i) {
-    if (i == index) continue;
-    const TListRow other = RegView.Row(i);
-    if (BelongsInKey(other) != toKey || ValueIdentity({other.caption, ""}) != identity) continue;
-    if (!RunRowEditable(other.data)) {
-      ShowError(RegistryTexts::NameOfEntryNotEditableHere(row.caption));
-      return false;
-    }
-    if (!Confirm(ReplaceQuestion(RegistryTexts::ShownName(row.caption)))) return false;
-    RegView.Delete(i);
-    UpdateListButtons();
-    return true;
+// A question asked while the list is inside its own notification would run
+// a message loop there, and the list rebuilt under it: both wait.
+void TRegistryPage::RegViewCheck(int index) {
+  if (index >= 0 && index < static_cast<int>(rowIds_.size()))
+    PostMessageA(Handle(), kSwitchEntryMessage, static_cast<WPARAM>(rowIds_[index]), 0);
+}
+
+INT_PTR TRegistryPage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != kSwitchEntryMessage) return TDialog::HandleMessage(msg, wParam, lParam);
+  SwitchEntry(static_cast<int>(wParam));
+  return TRUE;
+}
+
+// Each click turns the entry's switch; the box then shows what the entry is.
+void TRegistryPage::SwitchEntry(int id) {
+  if (const TRunEntry* entry = entries_->Find(id)) {
+    const bool on = entry->entry.state != TEntryState::On;
+    const std::string name = AnsiForm(entry->entry.name);
+    if (EditableHere(*entry)) Settle(name, [=, this](bool replace) { return entries_->Switch(id, on, replace); });
   }
-  return true;
+  Draw();
 }
 
 void TRegistryPage::UpdateListButtons() {

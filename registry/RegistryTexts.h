@@ -10,6 +10,25 @@ inline std::string SaveKeyQuestion(const std::string& keyPath) {
 }
 inline std::string DiscardQuestion(const std::string& keyPath) { return "Änderungen für " + keyPath + " verwerfen?"; }
 inline constexpr char kSaved[] = "Speicherung abgeschlossen!";
+// The user's changes a save left as they were, one line each, and why.
+inline std::string SavedWithKept(const std::string& keptLines) {
+  return std::string(kSaved) + "\r\n\r\nNicht gespeichert:\r\n" + keptLines;
+}
+inline std::string KeptForOtherProgram(const std::string& name) {
+  return "\"" + name + "\": Die Änderung des anderen Programms bleibt erhalten.\r\n";
+}
+inline std::string KeptForValueNotText(const std::string& name) {
+  return "\"" + name + "\": Dort steht ein Wert dieses Namens, der kein Text ist; er wird nicht überschrieben.\r\n";
+}
+inline std::string KeptForNameTaken(const std::string& name) {
+  return "\"" + name + "\": Der Eintrag dieses Namens, den er ersetzen sollte, bleibt erhalten.\r\n";
+}
+inline std::string CannotRemoveValue(const std::string& name) {
+  return "Konnte Wert " + name + " nicht entfernen! Der Eintrag verbleibt in der Registrierung.";
+}
+inline std::string CannotWriteValue(const std::string& name) {
+  return "Konnte Wert " + name + " nicht in Registrierung schreiben!";
+}
 // The comment line of an export that leaves switched-off entries out.
 inline constexpr char kSwitchedOffNotExported[] =
     "Nur eingeschaltete Einträge; ausgeschaltete Einträge sind nicht enthalten.";
@@ -39,6 +58,14 @@ inline std::string NotEditableHere(const std::string& name) {
 inline std::string NameOfEntryNotEditableHere(const std::string& name) {
   return "Der Name \"" + ShownName(name) +
          "\" gehört zu einem Eintrag mit Zeichen, die hier nicht bearbeitet werden können. Der Eintrag wurde nicht "
+         "übernommen.";
+}
+
+// A value of that name that is no text (a number, bytes) stands where the
+// entry would go.
+inline std::string NameOfValueNotText(const std::string& name) {
+  return "Unter dem Namen \"" + ShownName(name) +
+         "\" steht dort bereits ein Wert, der kein Text ist. Er wird nicht überschrieben; die Änderung wurde nicht "
          "übernommen.";
 }
 

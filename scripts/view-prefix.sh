@@ -29,11 +29,16 @@ start_screen() {
 
 # Wine's own dialog fonts (Debian's fonts-wine) are not read from where the
 # package puts them; in the prefix's font folder they are, and the pages are
-# drawn with the font they were designed with.
+# drawn with the font they were designed with. The frames Wine draws itself
+# need two more: Marlett for the symbols of the title bar's buttons (without
+# it they read "0 1 r") and Tahoma for the title.
 install_wine_fonts() {
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
   mkdir -p "$fonts"
   cp -n /usr/share/wine/fonts/*.fon "$fonts"/ 2>/dev/null || true
+  for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
+    cp -n "/usr/share/wine/fonts/$font" "$fonts"/ 2>/dev/null || true
+  done
 }
 
 # Makes the prefix if needed and starts its server. Argument "N" when no

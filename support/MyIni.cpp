@@ -8,6 +8,7 @@
 #include "support/WideText.h"
 #include "support/SystemLocations.h"
 #include "support/Tools.h"
+#include "support/WritableFile.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -75,14 +76,8 @@ void TTheIniFile::SetOpen(bool open) {
   if (!open) return;
   ErrorCode = 0;
   const std::string path = LocationPath();
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-  if (FileExists(path)) {
-    if (!ClearReadOnly(path)) {
-      ErrorCode = kReadOnly;
-      ShowPlain("Kann Schreibschutz von " + path + " nicht entfernen!");
-      return;
-    }
-  } else {
+  // Opening only reads: the file's attributes change for a write alone.
+  if (!FileExists(path)) {
     ErrorCode = kFileMissing;
     if (DWORD error = TrialCreation(path)) {
       ErrorCode = static_cast<int>(error);
@@ -126,5 +121,11 @@ bool TTheIniFile::WriteEntry(const std::string& key, const std::string& value) {
   ErrorCode = 0;
   if (!Usable()) return false;
   if (key.empty()) return true;
+  TWritableFile writable(fullPath_);
+  if (!writable.Writable()) {
+    ErrorCode = kReadOnly;
+    ShowPlain("Kann Schreibschutz von " + fullPath_ + " nicht entfernen!");
+    return false;
+  }
   return WritePrivateProfileStringA(Section.c_str(), key.c_str(), value.c_str(), fullPath_.c_str()) != FALSE;
 }

@@ -29,6 +29,7 @@ class TTheIniFile {
   bool Open() const { return open_; }
   // True opens the file where IniLocation says (see ErrorCode); Open reads
   // true afterwards even when opening failed, but a failed open is not usable.
+  // Opening changes nothing on disk: the file keeps its attributes.
   void SetOpen(bool open);
 
   // The key's value; default when the key is missing (ErrorCode -1) or the
@@ -40,6 +41,9 @@ class TTheIniFile {
   // writing the value read would corrupt it.
   bool EntryHasAnsiForm(const std::string& key);
   // False when the platform refused the write, or the object is not usable.
+  // A read-only, hidden or system file is written all the same and keeps its
+  // attributes; one whose read-only attribute cannot be cleared is refused
+  // ("Kann Schreibschutz von ... nicht entfernen!", ErrorCode 5).
   bool WriteEntry(const std::string& key, const std::string& value);
 
   // The full path of the file last opened.

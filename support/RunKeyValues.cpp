@@ -2,22 +2,14 @@
 
 #include <algorithm>
 
-#include "support/AnsiText.h"
 #include "support/RegKey.h"
 #include "support/Tools.h"
-#include "toolkit/Interaction.h"
+#include "support/WideText.h"
 
 namespace {
 
-bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
-
-// Every access to a Run key opens it here, in the view asked for.
-TRegKey OpenRunKey(HKEY root, const std::string& subKey, REGSAM access, REGSAM view) {
-  return TRegKey(root, subKey, access | view);
-}
-
 // Buffers that hold the key's longest value name (characters, with room for
-// the zero) and data (bytes, with room for a wide zero).
+// the zero; an ANSI name may take two bytes a character) and data.
 struct TBufferSizes {
   DWORD name = 0, data = 0;
 };
@@ -25,7 +17,7 @@ struct TBufferSizes {
 TBufferSizes LargestValue(HKEY key) {
   DWORD name = 0, data = 0;
   RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &name, &data, nullptr, nullptr);
-  return {2 * name + 1, data + 2};  // an ANSI name may take two bytes a character
+  return {2 * name + 1, data + 1};
 }
 
 LONG EnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* type, BYTE* data, DWORD* dataSize) {
@@ -35,82 +27,78 @@ LONG EnumValue(HKEY key, DWORD index, wchar_t* name, DWORD* nameSize, DWORD* typ
   return RegEnumValueW(key, index, name, nameSize, nullptr, type, data, dataSize);
 }
 
-// Calls onText(name, data, type) for each text value, in enumeration order;
-// stored text need not end in a zero, and ends at its first one.
-template <typename Char, typename OnText>
-void EnumerateTexts(HKEY key, OnText onText) {
+std::wstring WideName(const std::string& name) { return WideFromAnsi(name); }
+std::wstring WideName(const std::wstring& name) { return name; }
+
+// The NT family stores wide names: read that way, a name the ANSI code page
+// cannot carry is seen for what it is instead of as "?".
+template <typename Char>
+TKeyValues Enumerate(HKEY key) {
+  TKeyValues values;
   TBufferSizes sizes = LargestValue(key);
   std::vector<Char> name;
   std::vector<BYTE> data;
   for (DWORD index = 0;;) {
     name.resize(sizes.name);
     data.resize(sizes.data);
-    DWORD nameSize = sizes.name, dataSize = sizes.data - sizeof(Char), type = 0;
+    DWORD nameSize = sizes.name, dataSize = sizes.data, type = 0;
     LONG result = EnumValue(key, index, name.data(), &nameSize, &type, data.data(), &dataSize);
     if (result == ERROR_MORE_DATA) {  // the key grew since it was measured
       TBufferSizes now = LargestValue(key);
       sizes = {std::max(now.name, 2 * sizes.name), std::max(now.data, 2 * sizes.data)};
       continue;
     }
-    if (result != ERROR_SUCCESS) return;
+    if (result != ERROR_SUCCESS) return values;
     ++index;
-    if (!IsText(type)) continue;
-    std::basic_string<Char> text(reinterpret_cast<const Char*>(data.data()), dataSize / sizeof(Char));
-    text.resize(std::min(text.size(), text.find(Char(0))));
-    onText(std::basic_string<Char>(name.data(), nameSize), text, type);
+    values.push_back({WideName(std::basic_string<Char>(name.data(), nameSize)), type,
+                      std::string(reinterpret_cast<const char*>(data.data()), dataSize)});
   }
-}
-
-// The NT family stores wide text: read that way, a value the ANSI code page
-// cannot carry is seen for what it is instead of as "?".
-void ReadWideTexts(HKEY key, TValueList& list) {
-  EnumerateTexts<wchar_t>(key, [&](const std::wstring& name, const std::wstring& data, DWORD type) {
-    auto ansiName = ExactAnsiForm(name), ansiData = ExactAnsiForm(data);
-    if (ansiName && ansiData)
-      list.push_back({*ansiName, *ansiData, type});
-    else
-      list.push_back({AnsiForm(name), AnsiForm(data), type, false, name, data});
-  });
-}
-
-void ReadAnsiTexts(HKEY key, TValueList& list) {
-  EnumerateTexts<char>(key, [&](const std::string& name, const std::string& data, DWORD type) {
-    list.push_back({name, data, type});
-  });
-}
-
-bool Delete(HKEY key, const TRunValue& value) {
-  if (key && RegDeleteValueA(key, value.name.c_str()) == ERROR_SUCCESS) return true;
-  ShowError("Konnte Wert " + value.name + " nicht entfernen! Der Eintrag verbleibt in der Registrierung.");
-  return false;
-}
-
-bool Write(HKEY key, const TRunValue& value) {
-  DWORD type = value.type == REG_EXPAND_SZ ? REG_EXPAND_SZ : REG_SZ;
-  auto data = reinterpret_cast<const BYTE*>(value.data.c_str());
-  DWORD size = static_cast<DWORD>(value.data.size() + 1);
-  if (key && RegSetValueExA(key, value.name.c_str(), 0, type, data, size) == ERROR_SUCCESS) return true;
-  ShowError("Konnte Wert " + value.name + " nicht in Registrierung schreiben!");
-  return false;
 }
 
 }  // namespace
 
-void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list, REGSAM view) {
-  TRegKey key = OpenRunKey(root, subKey, KEY_QUERY_VALUE, view);
-  if (!key) return;
-  // The 9x family has only the ANSI registry.
-  if (IsWinNT)
-    ReadWideTexts(key.Handle(), list);
-  else
-    ReadAnsiTexts(key.Handle(), list);
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+
+std::wstring TextOf(const TKeyValue& value) {
+  std::wstring text;
+  if (IsWinNT) {
+    text.assign(value.bytes.size() / sizeof(wchar_t), L'\0');
+    std::copy_n(value.bytes.data(), text.size() * sizeof(wchar_t), reinterpret_cast<char*>(text.data()));
+  } else {
+    text = WideFromAnsi(value.bytes.substr(0, value.bytes.find('\0')));
+  }
+  return text.substr(0, text.find(L'\0'));
 }
 
-bool WriteKeyChanges(HKEY root, const std::string& subKey, const TKeyChanges& changes, REGSAM view) {
-  if (changes.empty()) return true;
-  TRegKey key = OpenRunKey(root, subKey, KEY_SET_VALUE, view);
-  bool allDone = true;
-  for (const TRunValue& value : changes.removed) allDone = Delete(key.Handle(), value) && allDone;
-  for (const TRunValue& value : changes.written) allDone = Write(key.Handle(), value) && allDone;
-  return allDone;
+TKeyValue TextValue(const std::wstring& name, const std::wstring& text, DWORD type) {
+  if (!IsWinNT) return {name, type, AnsiFromWide(text) + '\0'};
+  return {name, type, std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t))};
+}
+
+std::optional<TKeyValues> ReadKeyValues(HKEY root, const std::string& subKey, REGSAM view) {
+  TRegKey key(root, subKey, KEY_QUERY_VALUE | view);
+  if (!key) return std::nullopt;
+  // The 9x family has only the ANSI registry.
+  return IsWinNT ? Enumerate<wchar_t>(key.Handle()) : Enumerate<char>(key.Handle());
+}
+
+LONG WriteKeyValue(HKEY root, const std::string& subKey, const TKeyValue& value, REGSAM view) {
+  HKEY key;
+  LONG result = RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE | view, &key);
+  if (result != ERROR_SUCCESS) return result;
+  auto data = reinterpret_cast<const BYTE*>(value.bytes.data());
+  const DWORD size = static_cast<DWORD>(value.bytes.size());
+  result = IsWinNT ? RegSetValueExW(key, value.name.c_str(), 0, value.type, data, size)
+                   : RegSetValueExA(key, AnsiFromWide(value.name).c_str(), 0, value.type, data, size);
+  RegCloseKey(key);
+  return result;
+}
+
+LONG DeleteKeyValue(HKEY root, const std::string& subKey, const std::wstring& name, REGSAM view) {
+  HKEY key;
+  LONG result = RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE | view, &key);
+  if (result != ERROR_SUCCESS) return result;
+  result = IsWinNT ? RegDeleteValueW(key, name.c_str()) : RegDeleteValueA(key, AnsiFromWide(name).c_str());
+  RegCloseKey(key);
+  return result;
 }

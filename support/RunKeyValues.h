@@ -1,44 +1,34 @@
 #pragma once
-// Moves the text values of one registry key between the registry and a value
-// list. Only text values (REG_SZ and REG_EXPAND_SZ) take part: values of any
-// other type are never listed, deleted or rewritten, and an expandable string
-// keeps its type.
+// The values of one registry key exactly as stored: name, type and bytes,
+// whatever their type and length. Nothing here asks or reports: each write
+// or deletion gives its Win32 error code. The key is never created.
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-struct TRunValue {
-  std::string name;  // empty: the key's default value
-  std::string data;
+struct TKeyValue {
+  std::wstring name;  // empty: the key's default value
   DWORD type = REG_SZ;
-  // False on the NT family when the name or the data holds characters that
-  // the ANSI code page cannot carry: name and data then show "?" for them,
-  // the exact texts are kept beside, and the value is never deleted or
-  // written from here.
-  bool ansiForm = true;
-  std::wstring wideName{}, wideData{};
-  bool operator==(const TRunValue&) const = default;
+  std::string bytes;
+  bool operator==(const TKeyValue&) const = default;
 };
+using TKeyValues = std::vector<TKeyValue>;
 
-using TValueList = std::vector<TRunValue>;
-
-// What a save does to a key: the values to delete, then those to write.
-struct TKeyChanges {
-  TValueList removed;
-  TValueList written;
-  bool empty() const { return removed.empty() && written.empty(); }
-};
+// REG_SZ and REG_EXPAND_SZ.
+bool IsText(DWORD type);
+// A text value's text: its bytes up to the first zero, in the form the
+// platform stores (wide on the NT family, ANSI on the 9x family).
+std::wstring TextOf(const TKeyValue& value);
+// A text value in that form, with its final zero.
+TKeyValue TextValue(const std::wstring& name, const std::wstring& text, DWORD type);
 
 // view is the registry view to open the key in (KEY_WOW64_32KEY or
 // KEY_WOW64_64KEY on 64-bit Windows, 0 elsewhere).
 
-// Appends the key's text values in enumeration order, whatever the length of
-// their names and data. A missing or unreadable key adds nothing.
-void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list, REGSAM view = 0);
-
-// Deletes and writes as the changes say. The key is never created. Each
-// value that cannot be deleted or written (a missing key included) is
-// reported in an error message and the others go on; true when none failed.
-bool WriteKeyChanges(HKEY root, const std::string& subKey, const TKeyChanges& changes, REGSAM view = 0);
+// Every value in enumeration order; none when the key cannot be opened.
+std::optional<TKeyValues> ReadKeyValues(HKEY root, const std::string& subKey, REGSAM view = 0);
+LONG WriteKeyValue(HKEY root, const std::string& subKey, const TKeyValue& value, REGSAM view = 0);
+LONG DeleteKeyValue(HKEY root, const std::string& subKey, const std::wstring& name, REGSAM view = 0);

@@ -102,10 +102,11 @@ void TShellLink::SetUpdate(bool) {
   update_ = true;
 }
 
-void TShellLink::CreateLink(const std::string& linkFile, const std::string& target) const {
+bool TShellLink::CreateLink(const std::string& linkFile, const std::string& target) const {
   std::optional<std::wstring> wide = WidePath(WideFromAnsi(linkFile));
   TLinkObject object;
   bool written = wide && object.link && SUCCEEDED(object.link->SetPath(target.c_str())) && object.QueryFile() &&
                  SUCCEEDED(object.file->Save(wide->c_str(), TRUE));
   if (!written) ReportNotCreated();
+  return written;
 }

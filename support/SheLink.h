@@ -28,8 +28,8 @@ class TShellLink {
 
   // Writes linkFile (overwriting it) as a shortcut to target. A shortcut
   // that cannot be written is reported as "Konnte Verknüpfungen nicht
-  // erstellen!"; the properties stay as they are.
-  void CreateLink(const std::string& linkFile, const std::string& target) const;
+  // erstellen!"; the properties stay as they are. True when written.
+  bool CreateLink(const std::string& linkFile, const std::string& target) const;
 
   std::string Target;
   std::string WorkingDir;

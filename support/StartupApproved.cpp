@@ -65,12 +65,17 @@ TStartupApproval TStartupApprovals::Of(const std::wstring& entryName) const {
   return found == byUpperName_.end() ? TStartupApproval{} : found->second;
 }
 
-bool TStartupApprovals::SwitchOn(const std::wstring& entryName) {
-  TRegKey key(root_, StartupApprovedSubKey(list_), KEY_SET_VALUE | NativeRegistryView(), TRegKey::Create);
+bool TStartupApprovals::SwitchOn(const std::wstring& entryName, LONG* error) {
+  HKEY key;
+  LONG result = RegCreateKeyExA(root_, StartupApprovedSubKey(list_).c_str(), 0, nullptr, 0,
+                                KEY_SET_VALUE | NativeRegistryView(), nullptr, &key, nullptr);
   const BYTE switchedOn[kTimeOffset + kTimeSize] = {0x02};
-  if (!key || RegSetValueExW(key.Handle(), entryName.c_str(), 0, REG_BINARY, switchedOn, sizeof switchedOn) !=
-                  ERROR_SUCCESS)
-    return false;
+  if (result == ERROR_SUCCESS) {
+    result = RegSetValueExW(key, entryName.c_str(), 0, REG_BINARY, switchedOn, sizeof switchedOn);
+    RegCloseKey(key);
+  }
+  if (error) *error = result;
+  if (result != ERROR_SUCCESS) return false;
   byUpperName_[UpperName(entryName)] = TStartupApproval{};
   return true;
 }

@@ -43,8 +43,8 @@ class TStartupApprovals {
 
   // Lets Windows start the entry again, as its task manager does: the value
   // becomes 02 and eleven zero bytes. False when it cannot be written (the
-  // machine's lists need an administrator).
-  bool SwitchOn(const std::wstring& entryName);
+  // machine's lists need an administrator); error then tells why.
+  bool SwitchOn(const std::wstring& entryName, LONG* error = nullptr);
 
  private:
   HKEY root_;

@@ -21,14 +21,9 @@ std::string SwitchedOffKey(const std::string& runKey);
 // switched-off shortcuts, with a final backslash.
 std::string SwitchedOffFolder(const std::string& folder);
 
-// Makes the sub-key of runKey exist; false when it cannot be created. view
-// is the registry view of runKey (0, KEY_WOW64_32KEY or KEY_WOW64_64KEY).
-bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view = 0);
+// Makes the sub-key of runKey exist, below runKey as it is: a missing runKey
+// is not made. The Win32 error code of the failure, if any. view is the
+// registry view of runKey (0, KEY_WOW64_32KEY or KEY_WOW64_64KEY).
+LONG CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view = 0);
 // Removes the sub-key of runKey when it holds nothing any more.
 void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view = 0);
-
-// Moves the shortcut fileName of folder into its sub-folder (on = false) or
-// back (on = true), as the file system moves it: the same bytes and
-// attributes, whatever script its name is in. Asks before replacing a file
-// of that name, as above.
-bool SwitchLink(const std::string& folder, const std::wstring& fileName, bool on);

@@ -4,11 +4,15 @@
 
 #include "support/RegKey.h"
 #include "support/Tools.h"
+#include "support/WindowsVersion.h"
 
 namespace {
 
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr DWORD kBufferSize = 1023;
+// The machine's settings as Windows itself keeps them: on 64-bit Windows the
+// 32-bit build reads them from the 64-bit view, as the 64-bit build does.
+REGSAM MachineRead() { return KEY_QUERY_VALUE | NativeRegistryView(); }
 
 bool IsFolder(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
@@ -27,8 +31,7 @@ std::string GetWinDir() {
 
 std::string GetBootDir() {
   std::string result = "C:\\";
-  if (TRegKey setup(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", KEY_QUERY_VALUE);
-      setup) {
+  if (TRegKey setup(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Setup", MachineRead()); setup) {
     if (auto bootDir = QueryRegText(setup.Handle(), "BootDir")) result = *bootDir;
   }
   return result.empty() ? "C:\\" : WithFinalBackslash(result);
@@ -41,7 +44,7 @@ std::string GetUserStartupDir() {
 }
 
 std::string GetCommonStartupDir() {
-  TRegKey folders(HKEY_LOCAL_MACHINE, kShellFolders, KEY_QUERY_VALUE);
+  TRegKey folders(HKEY_LOCAL_MACHINE, kShellFolders, MachineRead());
   if (!folders) return DefaultStartupDir();
   std::string result = QueryRegText(folders.Handle(), "Common Startup").value_or(DefaultStartupDir());
   if (result.empty() || !IsFolder(result)) {

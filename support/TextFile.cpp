@@ -4,6 +4,7 @@
 
 #include "support/FileReplace.h"
 #include "support/WholeFile.h"
+#include "support/WritableFile.h"
 
 bool LoadTextFile(const std::string& path, TLoadedText& loaded) {
   std::string bytes;
@@ -46,12 +47,9 @@ bool SaveTextFile(const std::string& path, const std::string& text) {
 }
 
 bool SaveKeepingAttributes(const std::string& path, const std::string& text, const std::function<void()>& afterWrite) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
-  if (existed) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  // After a failed save the old file is whole: it gets its attributes back too.
+  TWritableFile writable(path);
   const bool saved = SaveTextFile(path, text);
   if (saved && afterWrite) afterWrite();
-  // After a failed save the old file is whole: it gets its attributes back too.
-  if (existed) SetFileAttributesA(path.c_str(), attributes);
   return saved;
 }

@@ -11,7 +11,8 @@ std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wst
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(AnsiFromWide(folder + pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(WideFromAnsi(found.cFileName));
+    do
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(WideFromAnsi(found.cFileName));
     while (FindNextFileA(search, &found));
     FindClose(search);
     return names;
@@ -19,7 +20,8 @@ std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wst
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((folder + pattern).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
-  do names.push_back(found.cFileName);
+  do
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
   while (FindNextFileW(search, &found));
   FindClose(search);
   return names;

@@ -7,7 +7,8 @@
 #include <vector>
 
 // The names of the files in folder (with a final backslash) that match
-// pattern ("*.lnk"), hidden and system ones included, in the listing's order.
+// pattern ("*.lnk"), hidden and system ones included, in the listing's order;
+// a folder whose name matches is no file and is left out.
 std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wstring& pattern);
 
 bool PathExists(const std::wstring& path);

@@ -1,5 +1,7 @@
-// The Autostart page over start-up folders of the test's own: listing,
-// scope, adding, deleting, checking and sorting, with Wine's real shortcuts.
+// The Autostart page over start-up folders of the test's own: what it draws
+// of the folder's model, the questions it asks and the texts it shows, with
+// Wine's real shortcuts. What the edits do to the folder is the model's own
+// (StartupFolderTest).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "app/MainForm.h"
+#include "support/SwitchedOffEntries.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
 #include "support/WindowsVersion.h"
@@ -18,6 +21,7 @@
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchFolder.h"
+#include "toolkit/Application.h"
 
 namespace {
 
@@ -87,10 +91,34 @@ class AutostartPageTest : public testing::Test {
     }
     return -1;
   }
-  void SelectRow(const std::string& caption) {
+  int RowOf(const std::string& caption) {
     for (int i = 0; i < View().Count(); ++i)
-      if (View().Caption(i) == caption) View().Select(i);
+      if (View().Caption(i) == caption) return i;
+    return -1;
   }
+  void SelectRow(const std::string& caption) { View().Select(RowOf(caption)); }
+  // The rows as shown: caption and box.
+  std::vector<std::string> Boxes() {
+    std::vector<std::string> rows;
+    for (int i = 0; i < View().Count(); ++i) rows.push_back(View().Caption(i) + (View().Checked(i) ? " [x]" : " [ ]"));
+    return rows;
+  }
+  // The user's click on a row's check box, through the list view's own
+  // mouse handling; the page acts once the notification has returned.
+  void ClickBox(int row) {
+    RECT icon = {};
+    icon.left = LVIR_ICON;
+    SendMessageA(View().Handle(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&icon));
+    LVHITTESTINFO hit = {};
+    hit.pt = {icon.left - 8, (icon.top + icon.bottom) / 2};
+    ASSERT_EQ(SendMessageA(View().Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), row);
+    ASSERT_TRUE(hit.flags & LVHT_ONITEMSTATEICON);
+    const LPARAM at = MAKELPARAM(hit.pt.x, hit.pt.y);
+    PostMessageA(View().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(View().Handle(), WM_LBUTTONUP, 0, at);
+    Application().ProcessMessages();
+  }
+  std::string Waiting(const std::string& name) { return SwitchedOffFolder(user.Path()) + name; }
   // What a person does to add: chooses the file, then types the name.
   void Add(const std::string& chosen, std::optional<std::string> typed) {
     dialogs.ChooseFile(chosen);
@@ -168,15 +196,19 @@ TEST_F(AutostartPageTest, AddingAsksForTheNameProposedByTheProgramAndWritesTheSh
   ExpectShown(dialogs, {});
 }
 
-TEST_F(AutostartPageTest, AddingWithAnExistingNameReplacesTheShortcutWithoutAsking) {
+TEST_F(AutostartPageTest, AddingWithAnExistingNameAsksAndNoKeepsTheShortcutThere) {
   const std::string other = programs.File("Alt.exe");
   WriteFileBytes(other, "MZ");
   Link(user.File("Werkzeug.lnk"), other);
   Open();
+  dialogs.Answer({TModalResult::No, TModalResult::Yes});
+  Add(program, "Werkzeug");
+  EXPECT_EQ(TargetOf(user.File("Werkzeug.lnk")), other);
   Add(program, "Werkzeug");
   EXPECT_EQ(TargetOf(user.File("Werkzeug.lnk")), program);
   EXPECT_EQ(Rows(), std::vector<std::string>{"Werkzeug.lnk"});
-  ExpectShown(dialogs, {});
+  const TShownMessage question = Question("Es gibt bereits einen Eintrag \"Werkzeug.lnk\". Soll er ersetzt werden?");
+  ExpectShown(dialogs, {question, question});
 }
 
 TEST_F(AutostartPageTest, NothingIsAddedOnCancelAnEmptyNameOrAProgramThatIsGone) {
@@ -193,16 +225,27 @@ TEST_F(AutostartPageTest, NothingIsAddedOnCancelAnEmptyNameOrAProgramThatIsGone)
   ExpectShown(dialogs, {});
 }
 
-TEST_F(AutostartPageTest, ShortcutThatCannotBeWrittenIsReportedNotSilentlyLost) {
+TEST_F(AutostartPageTest, ANameThatCannotNameAShortcutIsRefusedWithItsReason) {
   Open();
-  Add(program, "Was?");
-  ExpectShown(dialogs, {Error(kNotCreated)});
+  for (const char* name : {"NUL", "..\\Neben", "Was?"}) Add(program, name);
+  ExpectShown(dialogs,
+              {Error("Der Name \"NUL\" ist unter Windows einem Gerät vorbehalten (CON, PRN, AUX, NUL, COM1 bis COM9, "
+                     "LPT1 bis LPT9) und kann keine Verknüpfung benennen. Es wurde nichts angelegt."),
+               Error("Der Name \"..\\Neben\" enthält \\, / oder \"..\" und würde die Verknüpfung außerhalb des "
+                     "Autostart-Ordners anlegen. Es wurde nichts angelegt."),
+               Error("Der Name \"Was?\" enthält ein Zeichen, das in keinem Dateinamen stehen kann "
+                     "(? * : \" < > |). Es wurde nichts angelegt.")});
   EXPECT_EQ(View().Count(), 0);
-  dialogs.ClearShown();
+}
+
+// The shortcut goes into the folder shown, which need not exist.
+TEST_F(AutostartPageTest, ShortcutThatCannotBeWrittenIsReportedNotSilentlyLost) {
   SetUserStartup(user.File("fehlt"));
+  Open();
   Add(program, "Werkzeug");
   ExpectShown(dialogs, {Error(kNotCreated)});
   EXPECT_FALSE(FileExists(user.File("fehlt")));
+  EXPECT_EQ(View().Count(), 0);
 }
 
 TEST_F(AutostartPageTest, DeletingAsksFirstAndTheButtonFollowsTheSelection) {
@@ -224,23 +267,74 @@ TEST_F(AutostartPageTest, DeletingAsksFirstAndTheButtonFollowsTheSelection) {
   EXPECT_FALSE(Page().AutostartDeleteBtn.Enabled());
 }
 
-TEST_F(AutostartPageTest, ShortcutsThatCannotBeDeletedAreReportedAndStayListed) {
+TEST_F(AutostartPageTest, AShortcutThatCannotBeDeletedIsReportedAndStaysListed) {
   Link(user.File("Schreibgeschützt.lnk"), program);
   SetFileAttributesA(user.File("Schreibgeschützt.lnk").c_str(), FILE_ATTRIBUTE_READONLY);
-  CreateDirectoryA(user.File("Ordner.lnk").c_str(), nullptr);
   Open();
-  ASSERT_EQ(Rows(), (std::vector<std::string>{"Ordner.lnk", "Schreibgeschützt.lnk"}));
-  for (const char* caption : {"Ordner.lnk", "Schreibgeschützt.lnk"}) {
-    SCOPED_TRACE(caption);
-    dialogs.ClearShown();
-    SelectRow(caption);
-    dialogs.Answer({TModalResult::Yes});
-    Press(Page().AutostartDeleteBtn);
-    ExpectShown(dialogs, {Question(std::string("Verknüpfung ") + caption + " wirklich entfernen?"),
-                          Error(kCannotDelete)});
-    EXPECT_TRUE(FileExists(user.File(caption)));
-    EXPECT_EQ(View().Count(), 2);
-  }
+  SelectRow("Schreibgeschützt.lnk");
+  dialogs.Answer({TModalResult::Yes});
+  Press(Page().AutostartDeleteBtn);
+  ExpectShown(dialogs, {Question("Verknüpfung Schreibgeschützt.lnk wirklich entfernen?"), Error(kCannotDelete)});
+  EXPECT_TRUE(FileExists(user.File("Schreibgeschützt.lnk")));
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Schreibgeschützt.lnk"});
+}
+
+TEST_F(AutostartPageTest, AShortcutAnotherProgramRemovedMeanwhileIsToldAndTheListShowsTheFolder) {
+  Link(user.File("Weg.lnk"), program);
+  Link(user.File("Bleibt.lnk"), program);
+  Open();
+  DeleteFileA(user.File("Weg.lnk").c_str());
+  SelectRow("Weg.lnk");
+  dialogs.Answer({TModalResult::Yes});
+  Press(Page().AutostartDeleteBtn);
+  ClickBox(RowOf("Bleibt.lnk"));
+  DeleteFileA(Waiting("Bleibt.lnk").c_str());
+  ClickBox(RowOf("Bleibt.lnk"));
+  const std::string gone = "\" gibt es nicht mehr, ein anderes Programm hat sie wohl entfernt. Die Liste zeigt den "
+                           "Ordner, wie er jetzt ist.";
+  ExpectShown(dialogs, {Question("Verknüpfung Weg.lnk wirklich entfernen?"), Error("Die Verknüpfung \"Weg.lnk" + gone),
+                        Error("Die Verknüpfung \"Bleibt.lnk" + gone)});
+  EXPECT_EQ(View().Count(), 0);
+}
+
+// A real click on a box: the shortcut moves at once, and where the name is
+// taken the question comes once the list view's notification has returned;
+// "&Nein" leaves both where they are.
+TEST_F(AutostartPageTest, ClickingABoxSwitchesAtOnceAndAsksWhereTheNameIsTaken) {
+  Link(user.File("Editor.lnk"), program);
+  const std::string bytes = ReadFileBytes(user.File("Editor.lnk"));
+  Open();
+  ClickBox(0);
+  EXPECT_FALSE(FileExists(user.File("Editor.lnk")));
+  EXPECT_EQ(ReadFileBytes(Waiting("Editor.lnk")), bytes);
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Editor.lnk [ ]"});
+  ExpectShown(dialogs, {});
+
+  Link(user.File("Editor.lnk"), program);  // another program's, meanwhile
+  Press(Page().AutostartRefreshBtn);
+  ASSERT_EQ(Boxes(), (std::vector<std::string>{"Editor.lnk [x]", "Editor.lnk [ ]"}));
+  dialogs.Answer({TModalResult::No});
+  ClickBox(1);
+  ExpectShown(dialogs, {Question("Es gibt bereits einen Eintrag \"Editor.lnk\". Soll er ersetzt werden?")});
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Editor.lnk [x]", "Editor.lnk [ ]"}));
+  EXPECT_EQ(ReadFileBytes(Waiting("Editor.lnk")), bytes);
+}
+
+// The program is gone: the waiting shortcut is still listed, the check
+// leaves it alone (it starts nothing), and it can be deleted.
+TEST_F(AutostartPageTest, AWaitingShortcutWhoseProgramIsGoneIsNotCheckedAndCanBeDeleted) {
+  Link(user.File("Aktiv.lnk"), program);
+  CreateDirectoryA(Waiting("").c_str(), nullptr);
+  Link(Waiting("Alt.lnk"), programs.File("Alt.exe"));
+  Open();
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Aktiv.lnk [x]", "Alt.lnk [ ]"}));
+  Press(Page().AutostartCheckBtn);
+  dialogs.Answer({TModalResult::Yes});
+  SelectRow("Alt.lnk");
+  Press(Page().AutostartDeleteBtn);
+  ExpectShown(dialogs, {Info(kCheckNote), Question("Verknüpfung Alt.lnk wirklich entfernen?")});
+  EXPECT_FALSE(FileExists(Waiting("Alt.lnk")));
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Aktiv.lnk [x]"});
 }
 
 TEST_F(AutostartPageTest, CheckNotesFirstThenReportsEachShortcutWithoutAFoundTarget) {
@@ -301,6 +395,8 @@ TEST_F(AutostartPageTest, ShortcutsWindowsSwitchedOffShowTheirStatusAndAreNotChe
   Link(common.File("Gemeinsam.lnk"), program);
   WriteFileBytes(user.File("Aus.lnk"), "keine Verknüpfung");
   WriteFileBytes(user.File("Kaputt.lnk"), "keine Verknüpfung");
+  CreateDirectoryA(Waiting("").c_str(), nullptr);
+  Link(Waiting("Wartet.lnk"), program);
   approved.SwitchOff(HKEY_CURRENT_USER, "StartupFolder", "aus.LNK", LocalTime(2026, 12, 8, 10, 15));
   approved.SwitchOn(HKEY_CURRENT_USER, "StartupFolder", "An.lnk");
   approved.SwitchOff(HKEY_LOCAL_MACHINE, "StartupFolder", "Gemeinsam.lnk", LocalTime(2025, 3, 1, 7, 5));
@@ -311,8 +407,9 @@ TEST_F(AutostartPageTest, ShortcutsWindowsSwitchedOffShowTheirStatusAndAreNotChe
   const bool win8 = IsWin8OrLater();
   EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(View().Handle())), win8 ? 2 : 1);
   const std::vector<std::string> shown =
-      win8 ? std::vector<std::string>{"An.lnk=aktiv", "Aus.lnk=deaktiviert seit 08.12.2026 10:15", "Kaputt.lnk=aktiv"}
-           : std::vector<std::string>{"An.lnk=", "Aus.lnk=", "Kaputt.lnk="};
+      win8 ? std::vector<std::string>{"An.lnk=aktiv", "Aus.lnk=deaktiviert seit 08.12.2026 10:15", "Kaputt.lnk=aktiv",
+                                      "Wartet.lnk=von Velmora deaktiviert"}
+           : std::vector<std::string>{"An.lnk=", "Aus.lnk=", "Kaputt.lnk=", "Wartet.lnk="};
   EXPECT_EQ(rows, shown);
   Press(Page().AutostartCheckBtn);
   std::vector<TShownMessage> expected = {Info(kCheckNote)};

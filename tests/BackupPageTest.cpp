@@ -23,6 +23,8 @@ const std::string kHeader =
     ";Auf KEINEN Fall die Schreibung der Dateinamen ändern, ansonsten erkennt der Velmora diese nicht mehr!\r\n"
     ";\r\n[BACKUP]\r\n";
 
+// Every checked row refused or without its copy: no success, no restart advised.
+const char kNothingRestored[] = "Es wurde keine Datei wiederhergestellt, am System wurde nichts geändert.";
 const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
 const std::string kRestartWarning =
     "Der Rechner muß neu gestartet werden! Schließen Sie jetzt ALLE Anwendungen bzw. SICHERN Sie Ihre Daten in den "
@@ -264,9 +266,13 @@ TEST_F(BackupPageTest, RestoreRefusesEveryDestinationThatIsNotTheRowsOwnFile) {
     homeFiles.push_back(ReadFileBytes(win + "\\" + name));
   Page().FolderEdit.SetText(target.Path());
   CheckOnly({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  messages.push_back(Info("Wiederherstellung beendet! Der Rechner sollte neu gestartet werden."));
+  messages.push_back(Error(kNothingRestored));
+  form->Unsaved.Flag(TPageFlag::Registry) = true;
+  dialogs.Answer({TModalResult::No});
+  messages.insert(messages.begin(), Question("Änderungen in die Windows-Registrierung speichern?"));
   Restore();
   ExpectShown(dialogs, messages);
+  EXPECT_TRUE(form->Unsaved.Flag(TPageFlag::Registry)) << "no reload: the edits not saved are still there";
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((other + "\\*.*").c_str(), &found);
   int entries = 0;
@@ -330,7 +336,7 @@ TEST_F(BackupPageTest, AMissingCopyOrOneThatCannotBeWrittenIsReportedAndNeverSch
                               " wurde nicht gefunden. Diese Datei wird nicht wiederhergestellt!"),
                         Error("Konnte " + target.File("IO.SYS") + " nicht nach " + root +
                               "\\IO.SYS kopieren. Diese Datei wird nicht wiederhergestellt!"),
-                        Info("Wiederherstellung beendet! Der Rechner sollte neu gestartet werden.")});
+                        Error(kNothingRestored)});
   EXPECT_FALSE(FileExists(GetWinDir() + "\\WININIT.INI"));
   EXPECT_FALSE(HasValue(HKEY_LOCAL_MACHINE, kSessionManager, "PendingFileRenameOperations"));
   EXPECT_TRUE(dialogs.shutdownRequests.empty());
@@ -343,9 +349,14 @@ TEST_F(BackupPageTest, RestoreRefusalsComeInTheOrderOfTheChecks) {
   WriteFileBytes(target.File("Trivan.ini"), "");
   Restore();
   WriteFileBytes(target.File("Trivan.ini"), kHeader);
-  SetFileAttributesA(target.File("Trivan.ini").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-  Restore();
-  EXPECT_EQ(GetFileAttributesA(target.File("Trivan.ini").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+  const DWORD guarded = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  SetFileAttributesA(target.File("Trivan.ini").c_str(), guarded);
+  const DWORD before = GetFileAttributesA(target.File("Trivan.ini").c_str());
+  Restore();  // read as it is, and left so
+  EXPECT_EQ(GetFileAttributesA(target.File("Trivan.ini").c_str()), before);
+  EXPECT_EQ(before & guarded, guarded);
+  EXPECT_EQ(ReadFileBytes(target.File("Trivan.ini")), kHeader);
+  SetFileAttributesA(target.File("Trivan.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
   WriteFileBytes(target.File("Trivan.ini"), kHeader + "IO.SYS=" + boot.File("IO.SYS") + "\r\n");
   Restore();  // io.sys is not checked
   const std::string info = target.File("Trivan.ini");

@@ -116,6 +116,27 @@ bool TFakeInteraction::InputQuery(const std::string& caption, const std::string&
   return true;
 }
 
+UINT TFakeInteraction::PopupMenu(HWND, HMENU menu, POINT) {
+  std::vector<TMenuItemShown> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[256] = {};
+    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    items.push_back({text, !(GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED))});
+  }
+  menus.push_back(items);
+  if (menuChoices_.empty()) {
+    ADD_FAILURE() << "unexpected popup menu";
+    return 0;
+  }
+  const std::optional<std::string> choice = menuChoices_.front();
+  menuChoices_.pop_front();
+  if (!choice) return 0;
+  for (int i = 0; i < static_cast<int>(items.size()); ++i)
+    if (items[i].text.rfind(*choice, 0) == 0) return GetMenuItemID(menu, i);
+  ADD_FAILURE() << "no menu item " << *choice;
+  return 0;
+}
+
 std::string TFakeInteraction::BrowseForFolder(const std::string& title) {
   folderBrowserTitles.push_back(title);
   if (folderChoices_.empty()) {

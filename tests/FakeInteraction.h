@@ -45,8 +45,8 @@ struct TFileDialogShown {
 
 class TFakeInteraction : public TInteraction {
  public:
-  TFakeInteraction() { SetInteraction(this); }
-  ~TFakeInteraction() override { SetInteraction(nullptr); }
+  TFakeInteraction() : replaced_(SetInteraction(this)) {}
+  ~TFakeInteraction() override { SetInteraction(replaced_); }
 
   // Answers to the coming Yes/No questions, in order.
   void Answer(std::initializer_list<TModalResult> answers) { answers_.insert(answers_.end(), answers); }
@@ -86,6 +86,16 @@ class TFakeInteraction : public TInteraction {
   void Type(std::optional<std::string> text) { typedTexts_.push_back(std::move(text)); }
   std::vector<TInputQueryShown> inputQueries;
 
+  // Answers with the item whose text begins with the next caption given to
+  // ChooseMenuItem (nullopt dismisses the menu); records every menu shown.
+  UINT PopupMenu(HWND owner, HMENU menu, POINT at) override;
+  void ChooseMenuItem(std::optional<std::string> caption) { menuChoices_.push_back(std::move(caption)); }
+  struct TMenuItemShown {
+    std::string text;
+    bool enabled;
+  };
+  std::vector<std::vector<TMenuItemShown>> menus;
+
   // Answers with the next folder given to ChooseFolder; records the title.
   std::string BrowseForFolder(const std::string& title) override;
   void ChooseFolder(const std::string& folder) { folderChoices_.push_back(folder); }
@@ -101,12 +111,14 @@ class TFakeInteraction : public TInteraction {
   void PlaySystemSound(const std::string& alias) override { playedSounds_.push_back(alias); }
 
  private:
+  TInteraction* replaced_;
   bool NextFile(const TFileDialogSpec& request, std::string& fileName, bool save);
 
   std::deque<TModalResult> answers_;
   std::deque<std::function<TModalResult(TDialog&)>> modalScripts_;
   std::deque<std::optional<std::string>> fileChoices_;
   std::deque<std::string> folderChoices_;
+  std::deque<std::optional<std::string>> menuChoices_;
   std::deque<std::optional<std::string>> typedTexts_;
   std::deque<std::pair<TPrintDialogResult, int>> printChoices_;
   std::vector<TShownMessage> shown_;

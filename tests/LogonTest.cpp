@@ -17,6 +17,7 @@
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchStartupFolder.h"
+#include "toolkit/Application.h"
 
 namespace {
 
@@ -60,10 +61,12 @@ class LogonTest : public testing::Test {
   }
   // As the user does it: the Run values by ticking or clearing their boxes on
   // the Registry page and saving, the shortcut by its box on the Autostart
-  // page, which acts at once.
+  // page, which acts at once. A page acts on a box once the message loop
+  // runs again.
   static void Tick(TListView& view, const std::string& caption, bool on) {
     for (int i = 0; i < view.Count(); ++i)
       if (view.Caption(i) == caption) ListView_SetCheckState(view.Handle(), i, on);
+    Application().ProcessMessages();
   }
   static void SwitchOnThePages(TMainForm& form, bool on) {
     TRegistryPage& registry = *form.WinReg;

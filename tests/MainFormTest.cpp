@@ -116,7 +116,7 @@ TEST_F(MainFormTest, WindowHasItsCaptionClientSizeAndInfoPageTexts) {
   EXPECT_EQ(form.Info->Label9.Text().rfind("Velmora Version ", 0), 0u);
   EXPECT_GT(form.Info->Label9.Text().size(), std::string("Velmora Version ").size());
   EXPECT_EQ(form.Info->Label10.Text(), "Besuchen Sie uns im Internet:");
-  EXPECT_EQ(form.Info->HelpBtn.Text(), "Hilfe");
+  EXPECT_EQ(form.Info->HelpBtn.Text(), "&Hilfe");
 }
 
 TEST_F(MainFormTest, StartsWithRunOfTheMachineShownAndEveryFlagClear) {

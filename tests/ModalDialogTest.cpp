@@ -79,19 +79,20 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR timer, DWORD) {
   PostQuitMessage(1);
 }
 
+void CALLBACK StartTheEntryDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  StopTimer(timer);
+  TMainForm* shown = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(mainForm, GWLP_USERDATA));
+  SetTimer(nullptr, 0, 100, QuitWhileTheDialogRuns);
+  shown->WinReg->AddRegBtnClick();
+}
+
 TEST(ModalDialogs, AQuitRequestEndsTheEntryDialogAndReachesTheOuterLoop) {
   TRunKeysSandbox sandbox;
   TMainForm form;
   form.Show();
   mainForm = form.Handle();
   seen = {};
-  auto startDialog = [](HWND, UINT, UINT_PTR timer, DWORD) {
-    StopTimer(timer);
-    TMainForm* shown = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(mainForm, GWLP_USERDATA));
-    SetTimer(nullptr, 0, 100, QuitWhileTheDialogRuns);
-    shown->WinReg->AddRegBtnClick();
-  };
-  SetTimer(nullptr, 0, 10, startDialog);
+  SetTimer(nullptr, 0, 10, StartTheEntryDialog);
   UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, Watchdog);
   Application().Run();  // the program's loop: it ends only on the quit request
   StopTimer(watchdog);

@@ -91,13 +91,13 @@ TEST_F(MsdosPageTest, ALineOnlyChangesWhenItsControlDoes) {
   EXPECT_TRUE(HasLine("DoubleBuffer=0"));
   // Edited in the source and shown again: the box is on already, the line stays.
   Press(Page().msdossyssourceBtn);
-  EXPECT_EQ(Page().msdossyssourceBtn.Text(), "Grafisch bearbeiten");
+  EXPECT_EQ(Page().msdossyssourceBtn.Text(), "&Grafisch bearbeiten");
   EXPECT_EQ(Page().msdossysnb.PageIndex(), TMsdosPage::kSource);
   std::string text = Page().msdosMemo.Text();
   text.replace(text.find("BootGUI=1"), 9, "bootgui=1");
   Page().msdosMemo.SetText(text);
   Press(Page().msdossyssourceBtn);
-  EXPECT_EQ(Page().msdossyssourceBtn.Text(), "Quelltext bearbeiten");
+  EXPECT_EQ(Page().msdossyssourceBtn.Text(), "&Quelltext bearbeiten");
   EXPECT_EQ(Page().msdossysnb.PageIndex(), TMsdosPage::kGraphical1);
   EXPECT_TRUE(HasLine("bootgui=1"));
   EXPECT_TRUE(Page().MsdosChanged);

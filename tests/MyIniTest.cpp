@@ -22,12 +22,15 @@ class MyIniTest : public testing::Test {
   }
 };
 
-TEST_F(MyIniTest, OpensAnExistingFileRemovingItsReadOnlyAttributeSilently) {
-  WriteFileBytes(folder.File("a.ini"), "[Abschnitt]\r\nSchl\xFC" "ssel=Wert \xE4\r\nLeer=\r\n");
-  SetFileAttributesA(folder.File("a.ini").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+constexpr DWORD kGuarded = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// Opening and reading leave the file as it was, whatever its attributes.
+TEST_F(MyIniTest, OpensAndReadsAHiddenSystemReadOnlyFileLeavingItsAttributesAndBytes) {
+  const std::string bytes = "[Abschnitt]\r\nSchl\xFC" "ssel=Wert \xE4\r\nLeer=\r\n";
+  WriteFileBytes(folder.File("a.ini"), bytes);
+  SetFileAttributesA(folder.File("a.ini").c_str(), kGuarded);
   OpenUserFile("a.ini");
   EXPECT_EQ(ini.ErrorCode, 0);
-  EXPECT_EQ(GetFileAttributesA(folder.File("a.ini").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
   EXPECT_EQ(ini.ReadEntry("schlüssel", "x"), "Wert ä");  // keys ignore case
   EXPECT_EQ(ini.ErrorCode, 0);
   EXPECT_EQ(ini.ReadEntry("Leer", "x"), "");
@@ -36,6 +39,20 @@ TEST_F(MyIniTest, OpensAnExistingFileRemovingItsReadOnlyAttributeSilently) {
   EXPECT_EQ(ini.ErrorCode, -1);
   EXPECT_EQ(ini.ReadEntry("", "vorgabe"), "");
   EXPECT_EQ(ini.ErrorCode, 0);
+  EXPECT_EQ(GetFileAttributesA(folder.File("a.ini").c_str()) & kGuarded, kGuarded);
+  EXPECT_EQ(ReadFileBytes(folder.File("a.ini")), bytes);
+  ExpectShown(dialogs, {});
+}
+
+TEST_F(MyIniTest, WritingAHiddenSystemReadOnlyFileWorksAndGivesItsAttributesBack) {
+  WriteFileBytes(folder.File("w.ini"), "[Abschnitt]\r\nalt=1\r\n");
+  SetFileAttributesA(folder.File("w.ini").c_str(), kGuarded);
+  const DWORD before = GetFileAttributesA(folder.File("w.ini").c_str());
+  OpenUserFile("w.ini");
+  EXPECT_TRUE(ini.WriteEntry("neu", "2"));
+  EXPECT_EQ(ini.ErrorCode, 0);
+  EXPECT_EQ(GetFileAttributesA(folder.File("w.ini").c_str()), before);
+  EXPECT_EQ(ReadFileBytes(folder.File("w.ini")), "[Abschnitt]\r\nalt=1\r\nneu=2\r\n");
   ExpectShown(dialogs, {});
 }
 

@@ -58,8 +58,8 @@ TEST(GermanText, UmlautsReachTheAnsiApiAsWindows1252) {
   TFakeInteraction dialogs;
   TMainForm form;
   // From the resource script through the dialog template to GetWindowTextA.
-  EXPECT_EQ(form.WinReg->RegCheckBtn.Text(), "\xDC" "berpr\xFC" "fen");
-  EXPECT_EQ(form.WinReg->AddRegBtn.Text(), "Hinzuf\xFCgen");
+  EXPECT_EQ(form.WinReg->RegCheckBtn.Text(), "\xDC" "ber&pr\xFC" "fen");
+  EXPECT_EQ(form.WinReg->AddRegBtn.Text(), "&Hinzuf\xFCgen");
   // From a C++ literal through a page to the message shown.
   form.Unsaved.Flag(TPageFlag::Registry) = true;
   dialogs.Answer({TModalResult::No});

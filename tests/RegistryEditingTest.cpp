@@ -35,14 +35,49 @@ TEST_F(RegistryEditingTest, AddingToAnEmptyListEnablesExportAndCheckAndCancelAdd
   EXPECT_TRUE(Page().RegCheckBtn.Enabled());
 }
 
-TEST_F(RegistryEditingTest, BlanksCountAsContentForOkAndLeaveAnEmptyNameAndDuplicatesAreKept) {
-  Store(kHKLMRun, "Doppelt", "1.exe");
-  Open();
-  FillEntryDialog(" ", "x.exe");
-  Press(Page().AddRegBtn);
-  FillEntryDialog("Doppelt", " ");
-  Press(Page().AddRegBtn);
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"=x.exe", "Doppelt=1.exe", "Doppelt="}));
+// A name of blanks is the default value; two entries cannot share a name in
+// one key: taking the name of another asks, and "&Nein" keeps both apart.
+TEST_F(RegistryEditingTest, ANameAnotherEntryHasAsksBeforeReplacingItAndNoKeepsBoth) {
+  const struct {
+    const char* what;
+    const char* edited;  // the row changed, or none for an add
+    const char* name;
+    TModalResult answer;
+    const char* asked;
+    std::vector<std::string> rows;
+  } cases[] = {
+      {"add a name taken, No", nullptr, "Doppelt", TModalResult::No, "Doppelt",
+       {"=standard.exe", "A=a.exe", "Doppelt=1.exe"}},
+      {"add a name taken, Yes", nullptr, "doppelt", TModalResult::Yes, "doppelt",
+       {"=standard.exe", "A=a.exe", "doppelt=neu.exe"}},
+      {"add blanks, the default value", nullptr, " ", TModalResult::No, "(Standard)",
+       {"=standard.exe", "A=a.exe", "Doppelt=1.exe"}},
+      {"change to a name taken, No", "A", "Doppelt", TModalResult::No, "Doppelt",
+       {"=standard.exe", "A=a.exe", "Doppelt=1.exe"}},
+      {"change to a name taken, Yes", "A", "Doppelt", TModalResult::Yes, "Doppelt",
+       {"=standard.exe", "Doppelt=neu.exe"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Store(kHKLMRun, "Doppelt", "1.exe");
+    Store(kHKLMRun, "A", "a.exe");
+    Store(kHKLMRun, "", "standard.exe");
+    Open();
+    dialogs.ClearShown();
+    FillEntryDialog(c.name, "neu.exe");
+    dialogs.Answer({c.answer});
+    if (c.edited) {
+      Select(c.edited);
+      Press(Page().EditRegBtn);
+    } else {
+      Press(Page().AddRegBtn);
+    }
+    ExpectShown(dialogs, {Question("Es gibt bereits einen Eintrag \"" + std::string(c.asked) +
+                                   "\". Soll er ersetzt werden?")});
+    EXPECT_EQ(Rows(), c.rows);
+    EXPECT_EQ(Page().RegChanged, c.answer == TModalResult::Yes);
+    form.reset();
+  }
 }
 
 TEST_F(RegistryEditingTest, OkNeedsBothFieldsOnEveryChange) {
@@ -77,14 +112,14 @@ TEST_F(RegistryEditingTest, EditShowsTheRowChangesItAndSortsAChangedName) {
   EXPECT_TRUE(Page().RegChanged);
 }
 
-TEST_F(RegistryEditingTest, EditWithOkAndNoChangeStillMarksThePageAndKeepsAnExpandableType) {
+TEST_F(RegistryEditingTest, EditWithOkAndNoChangeStillMarksThePage) {
   Store(kHKLMRun, "Pfad", "%windir%\\p.exe", REG_EXPAND_SZ);
   Open();
   Select("Pfad");
   FillEntryDialog("Pfad", "%windir%\\p.exe");
   Press(Page().EditRegBtn);
   EXPECT_TRUE(Page().RegChanged);
-  EXPECT_EQ(View().Data(0), static_cast<LPARAM>(REG_EXPAND_SZ));
+  EXPECT_EQ(View().SelectedIndex(), 0);
 }
 
 TEST_F(RegistryEditingTest, EditOfARowWithAnEmptyValueOpensWithOkDisabled) {

@@ -50,7 +50,10 @@ TEST_F(RegistryExportTest, CancelWritesNothingAndAnEmptyListIsRefusedBeforeTheDi
   dialogs.ChooseFile(std::nullopt);
   Press(Page().RegExportBtn);
   ExpectShown(dialogs, {});
-  View().Clear();
+  Select("A");
+  dialogs.Answer({TModalResult::Yes});
+  Press(Page().RemoveRegBtn);
+  dialogs.ClearShown();
   Page().RegExportBtnClick();
   ExpectShown(dialogs, {Info("Es kann nichts exportiert werden, da die Liste leer ist!")});
   EXPECT_EQ(dialogs.FileDialogs().size(), 1u);

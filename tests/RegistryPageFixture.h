@@ -17,6 +17,7 @@
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
+#include "toolkit/Application.h"
 
 inline const std::string kHKLMRun = RunKeyPath("HKEY_LOCAL_MACHINE", "Run");
 inline const std::string kHKCURun = RunKeyPath("HKEY_CURRENT_USER", "Run");
@@ -82,24 +83,25 @@ class RegistryPageTest : public testing::Test {
     for (int i = 0; i < View().Count(); ++i)
       if (View().Caption(i) == name) View().Select(i);
   }
-  // An edit made in memory, as the page's editing buttons make them.
+  // An entry added through the entry dialog; nothing is written yet.
   void AddUnsavedRow(const std::string& name, const std::string& value) {
-    View().Add({name, value, TRegistryPage::kRowImage, REG_SZ});
-    Page().RegChanged = true;
+    FillEntryDialog(name, value);
+    Press(Page().AddRegBtn);
   }
-  // Sets the value of the row of that name, adds a row when there is none,
-  // and removes the row when the value is empty.
-  void SetUnsavedRow(const std::string& name, const std::string& value) {
+  int RowOf(const std::string& name) {
     for (int i = 0; i < View().Count(); ++i)
-      if (View().Caption(i) == name) {
-        if (value.empty())
-          View().Delete(i);
-        else
-          View().SetSubItem(i, value);
-        Page().RegChanged = true;
-        return;
-      }
-    AddUnsavedRow(name, value);
+      if (View().Caption(i) == name) return i;
+    return -1;
+  }
+  // What a click on a row's box does: the list changes the box, and the page
+  // acts once the message loop runs again.
+  void Tick(const std::string& name, bool checked) {
+    ListView_SetCheckState(View().Handle(), RowOf(name), checked);
+    Application().ProcessMessages();
+  }
+  std::vector<bool> Ticks() {
+    std::vector<bool> ticks;
+    for (int i = 0; i < View().Count(); ++i) ticks.push_back(View().Checked(i));
+    return ticks;
   }
 };
-

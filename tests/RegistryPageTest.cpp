@@ -23,8 +23,6 @@ TEST_F(RegistryPageTest, LoadsTheTextValuesSortedByNameWithTheirTypesAndTheRegis
   EXPECT_EQ(Rows(), (std::vector<std::string>{"=standard.exe", "a=C:\\a.exe\t/tab", "\xC4pfel=%windir%\\apfel.exe",
                                               "b=b.exe", "Bz=gross.exe"}));
   for (int i = 0; i < View().Count(); ++i) EXPECT_EQ(View().Row(i).image, 1);
-  EXPECT_EQ(View().Data(2), static_cast<LPARAM>(REG_EXPAND_SZ));
-  EXPECT_EQ(View().Data(3), static_cast<LPARAM>(REG_SZ));
   EXPECT_TRUE(Page().RegExportBtn.Enabled());
   EXPECT_TRUE(Page().RegCheckBtn.Enabled());
   EXPECT_FALSE(Page().RegChanged);
@@ -44,7 +42,8 @@ TEST_F(RegistryPageTest, AnEmptyOrMissingKeyShowsAnEmptyListWithExportAndCheckDi
   ExpectShown(dialogs, {});
 }
 
-TEST_F(RegistryPageTest, KeyButtonsAreOneExclusiveGroupThatLoadsTheirHints) {
+// The hint shows the user the key's path; the page knows it from its own table.
+TEST_F(RegistryPageTest, KeyButtonsAreOneExclusiveGroupThatLoadsTheKeyTheirHintsName) {
   Store(kHKCURunOnce, "Einmal", "once.exe");
   Open();
   const std::vector<std::pair<TSpeedButton*, std::string>> buttons = {
@@ -62,6 +61,9 @@ TEST_F(RegistryPageTest, KeyButtonsAreOneExclusiveGroupThatLoadsTheirHints) {
   }
   Press(Page().HKCURunOnceBtn);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"Einmal=once.exe"}));
+  Page().HKCURunBtn.SetHint("HKEY_CURRENT_USER\\Anders");  // only for the user's eyes
+  Press(Page().HKCURunBtn);
+  EXPECT_EQ(Page().CurrentRegKey, kHKCURun);
   EXPECT_EQ(Page().HKLMRunBtn.Text(), "Run (HKLM)");
   EXPECT_EQ(Page().HKLMRunServicesOnceBtn.Text(), "RunServicesOnce (HKLM)");
   ExpectShown(dialogs, {});
@@ -166,7 +168,7 @@ TEST_F(RegistryPageTest, ColumnClicksShareOneToggleAndANewNameSortsByNameAgain) 
   };
   clickColumn(1);  // the first click sorts ascending
   EXPECT_EQ(Rows(), (std::vector<std::string>{"B=1.exe", "C=2.exe", "A=3.exe"}));
-  View().Add({"0", "9.exe", 1, REG_SZ});  // a new name: back to name order
+  AddUnsavedRow("0", "9.exe");  // a new name: back to name order
   EXPECT_EQ(Rows(), (std::vector<std::string>{"0=9.exe", "A=3.exe", "B=1.exe", "C=2.exe"}));
   clickColumn(0);  // the toggle was left at descending
   EXPECT_EQ(Rows(), (std::vector<std::string>{"C=2.exe", "B=1.exe", "A=3.exe", "0=9.exe"}));

@@ -63,9 +63,9 @@ void StoreString(HKEY root, const std::string& subKey, const std::string& name, 
   StoreValue(root, subKey, {name, data, type});
 }
 
-void DeleteValue(HKEY root, const std::string& subKey, const std::string& name) {
+void DeleteValue(HKEY root, const std::string& subKey, const std::string& name, REGSAM view) {
   HKEY key;
-  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE | view, &key) != ERROR_SUCCESS) return;
   RegDeleteValueA(key, name.c_str());
   RegCloseKey(key);
 }
@@ -100,9 +100,9 @@ std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey, R
   return values;
 }
 
-void StoreWideValue(HKEY root, const std::string& subKey, const TWideValue& value) {
+void StoreWideValue(HKEY root, const std::string& subKey, const TWideValue& value, REGSAM view) {
   HKEY key;
-  RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &key, nullptr);
   RegSetValueExW(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
                  static_cast<DWORD>(value.bytes.size()));
   RegCloseKey(key);
@@ -143,9 +143,9 @@ TScratchKey::TScratchKey(const std::string& name) : subKey_("Software\\VelmoraTe
 
 TScratchKey::~TScratchKey() { RegDeleteTreeA(HKEY_CURRENT_USER, subKey_.c_str()); }
 
-TKeptValue::TKeptValue(HKEY root, const std::string& subKey, const std::string& name)
-    : root_(root), subKey_(subKey), name_(name) {
-  for (const TStoredValue& value : StoredValues(root, subKey))
+TKeptValue::TKeptValue(HKEY root, const std::string& subKey, const std::string& name, REGSAM view)
+    : root_(root), subKey_(subKey), name_(name), view_(view) {
+  for (const TStoredValue& value : StoredValues(root, subKey, view))
     if (lstrcmpiA(value.name.c_str(), name.c_str()) == 0) {
       existed_ = true;
       original_ = value;
@@ -154,14 +154,14 @@ TKeptValue::TKeptValue(HKEY root, const std::string& subKey, const std::string& 
 
 TKeptValue::~TKeptValue() {
   if (existed_)
-    StoreValue(root_, subKey_, original_);
+    StoreValue(root_, subKey_, original_, view_);
   else
     Delete();
 }
 
-void TKeptValue::Set(const std::string& data) { StoreString(root_, subKey_, name_, data); }
+void TKeptValue::Set(const std::string& data) { StoreValue(root_, subKey_, {name_, data}, view_); }
 
-void TKeptValue::Delete() { DeleteValue(root_, subKey_, name_); }
+void TKeptValue::Delete() { DeleteValue(root_, subKey_, name_, view_); }
 
 namespace {
 std::string StartupApprovedKey(const std::string& list) {
@@ -170,17 +170,11 @@ std::string StartupApprovedKey(const std::string& list) {
 }  // namespace
 
 TStartupApprovedValues::~TStartupApprovedValues() {
-  for (const TPlace& place : stored_) {
-    HKEY key;
-    if (RegOpenKeyExA(place.root, place.subKey.c_str(), 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
-      continue;
-    RegDeleteValueA(key, place.name.c_str());
-    RegCloseKey(key);
-  }
+  for (const TPlace& place : stored_) DeleteValue(place.root, place.subKey, place.name);
 }
 
 void TStartupApprovedValues::Store(HKEY root, const std::string& list, const TStoredValue& value) {
-  StoreValue(root, StartupApprovedKey(list), value, KEY_WOW64_64KEY);
+  StoreValue(root, StartupApprovedKey(list), value);
   stored_.push_back({root, StartupApprovedKey(list), value.name});
 }
 
@@ -201,7 +195,7 @@ void TStartupApprovedValues::SwitchOn(HKEY root, const std::string& list, const 
 }
 
 std::string TStartupApprovedValues::Bytes(HKEY root, const std::string& list, const std::string& name) {
-  for (const TStoredValue& value : StoredValues(root, StartupApprovedKey(list), KEY_WOW64_64KEY))
+  for (const TStoredValue& value : StoredValues(root, StartupApprovedKey(list)))
     if (lstrcmpiA(value.name.c_str(), name.c_str()) == 0) return value.data;
   return "";
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/WindowsVersion.h"
+
 struct TStoredValue {
   std::string name;
   std::string data;  // raw bytes, for text values without the final zero
@@ -16,15 +18,18 @@ struct TStoredValue {
 };
 std::ostream& operator<<(std::ostream& out, const TStoredValue& value);
 
+// The helpers open keys in the view the program opens them in: the 64-bit one
+// on 64-bit Windows, whichever build runs (a 32-bit test program there would
+// otherwise see the 32-bit view), unless a test asks for KEY_WOW64_32KEY.
+
 // Every value of a key, in enumeration order; names and data of any length.
-// view: 0, KEY_WOW64_32KEY or KEY_WOW64_64KEY.
-std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey, REGSAM view = 0);
-void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value, REGSAM view = 0);
+std::vector<TStoredValue> StoredValues(HKEY root, const std::string& subKey, REGSAM view = NativeRegistryView());
+void StoreValue(HKEY root, const std::string& subKey, const TStoredValue& value, REGSAM view = NativeRegistryView());
 void StoreString(HKEY root, const std::string& subKey, const std::string& name, const std::string& data,
                  DWORD type = REG_SZ);
-void DeleteValue(HKEY root, const std::string& subKey, const std::string& name);
+void DeleteValue(HKEY root, const std::string& subKey, const std::string& name, REGSAM view = NativeRegistryView());
 // Deletes every value, also those whose names have no ANSI form.
-void DeleteAllValues(HKEY root, const std::string& subKey, REGSAM view = 0);
+void DeleteAllValues(HKEY root, const std::string& subKey, REGSAM view = NativeRegistryView());
 
 // A value as the wide functions see it: exact name, raw data bytes.
 struct TWideValue {
@@ -34,8 +39,8 @@ struct TWideValue {
   bool operator==(const TWideValue&) const = default;
 };
 std::ostream& operator<<(std::ostream& out, const TWideValue& value);
-std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey, REGSAM view = 0);
-void StoreWideValue(HKEY root, const std::string& subKey, const TWideValue& value);
+std::vector<TWideValue> StoredWideValues(HKEY root, const std::string& subKey, REGSAM view = NativeRegistryView());
+void StoreWideValue(HKEY root, const std::string& subKey, const TWideValue& value, REGSAM view = NativeRegistryView());
 // The bytes of a wide text with its final zero.
 std::string WideTextBytes(const std::wstring& text);
 void StoreWideString(HKEY root, const std::string& subKey, const std::wstring& name, const std::wstring& data,
@@ -99,7 +104,7 @@ SYSTEMTIME LocalTime(WORD year, WORD month, WORD day, WORD hour, WORD minute);
 // (a value that did not exist is deleted again).
 class TKeptValue {
  public:
-  TKeptValue(HKEY root, const std::string& subKey, const std::string& name);
+  TKeptValue(HKEY root, const std::string& subKey, const std::string& name, REGSAM view = NativeRegistryView());
   ~TKeptValue();
   void Set(const std::string& data);
   void Delete();
@@ -107,6 +112,7 @@ class TKeptValue {
  private:
   HKEY root_;
   std::string subKey_, name_;
+  REGSAM view_;
   bool existed_ = false;
   TStoredValue original_;
 };

@@ -26,7 +26,7 @@ TEST_F(RestartPageTest, ShowsItsTextsWithRestartSelected) {
   EXPECT_EQ(Page().RadioGroup.Item(1), " Windows be&enden");
   EXPECT_EQ(Page().RadioGroup.Item(2), " Nutzer ab&melden");
   EXPECT_EQ(Page().RadioGroup.ItemIndex(), 0);
-  EXPECT_EQ(Page().RestartBtn.Text(), "OK");
+  EXPECT_EQ(Page().RestartBtn.Text(), "&OK");
   SendMessageA(GetDlgItem(Page().Handle(), IDC_RESTART_ITEM2), BM_CLICK, 0, 0);  // a click selects
   EXPECT_EQ(Page().RadioGroup.ItemIndex(), 2);
   EXPECT_EQ(SendMessageA(GetDlgItem(Page().Handle(), IDC_RESTART_ITEM0), BM_GETCHECK, 0, 0), BST_UNCHECKED);

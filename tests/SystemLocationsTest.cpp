@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "support/SystemLocations.h"
+#include "support/WindowsVersion.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchFolder.h"
 
@@ -56,6 +57,19 @@ TEST(SystemLocations, CommonStartupFolderFallsBackToCommonProgramsOnlyWhenItIsNo
   common.Set(folder.File("fehlt"));
   programs.Delete();
   EXPECT_EQ(GetCommonStartupDir(), folder.File("fehlt"));
+}
+
+// On 64-bit Windows the machine's folders are those of the 64-bit view,
+// whichever build reads them; a 32-bit program would be shown the 32-bit one.
+// (The Setup key of BootDir is one key that both views share.)
+TEST(SystemLocations, OnWindows64TheCommonStartupFolderComesFromThe64BitView) {
+  if (!IsWin64()) GTEST_SKIP() << "32-bit Windows has one view";
+  TScratchFolder folder("common-startup-64");
+  TKeptValue common(HKEY_LOCAL_MACHINE, kShellFolders, "Common Startup", KEY_WOW64_64KEY);
+  TKeptValue common32(HKEY_LOCAL_MACHINE, kShellFolders, "Common Startup", KEY_WOW64_32KEY);
+  common.Set(folder.Path());
+  common32.Set(GetWinDir());
+  EXPECT_EQ(GetCommonStartupDir(), folder.Path());
 }
 
 }  // namespace

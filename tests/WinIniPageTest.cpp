@@ -67,6 +67,29 @@ TEST_F(WinIniPageTest, ShowsBothValuesWithTheirLabels) {
   ExpectShown(dialogs, {});
 }
 
+// Merely starting Velmora, or reloading, reads Win.ini and changes nothing
+// on disk; a save writes through its attributes and puts them back.
+TEST_F(WinIniPageTest, AHiddenSystemReadOnlyWinIniIsLeftAsItWasByReadingAndKeepsItsAttributesOnSave) {
+  const std::string path = TWinIniPage::WinIniPath();
+  if (!FileExists(path)) WriteFileBytes(path, "[windows]\r\n");
+  const DWORD original = GetFileAttributesA(path.c_str());
+  const DWORD guarded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), guarded));
+  const DWORD before = GetFileAttributesA(path.c_str());
+  const std::string bytes = ReadFileBytes(path);
+  Open();
+  Press(Page().WinIniRefreshBtn);
+  EXPECT_EQ(GetFileAttributesA(path.c_str()), before);
+  EXPECT_EQ(ReadFileBytes(path), bytes);
+  Page().LoadEdit.SetText("C:\\WINDOWS\\calc.exe");
+  Press(Page().WinIniSaveBtn);
+  ExpectShown(dialogs, {Info("Speicherung abgeschlossen!")});
+  EXPECT_EQ(ProfileValue("load"), "C:\\WINDOWS\\calc.exe");
+  EXPECT_EQ(GetFileAttributesA(path.c_str()), before);
+  SetFileAttributesA(path.c_str(), original);
+  SetFileAttributesA((GetWinDir() + "\\Win.VLM").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST_F(WinIniPageTest, TheCheckButtonFollowsTheFieldsOnlyAfterRefreshSaveOrAdd) {
   WritePrivateProfileStringA("windows", "run", "", "win.ini");
   Open();

@@ -7,6 +7,12 @@
 #include "toolkit/ModalWindows.h"
 #include "toolkit/WindowText.h"
 
+namespace {
+
+constexpr UINT kPostedCall = WM_APP;
+
+}  // namespace
+
 TDialog::TDialog(HWND parent, int templateId) {
   handle_ = CreateDialogParamA(Application().Instance(), MAKEINTRESOURCEA(templateId), parent, DialogProc,
                                reinterpret_cast<LPARAM>(this));
@@ -63,8 +69,20 @@ TModalResult TDialog::RunModalLoop() {
   return modalResult_;
 }
 
+void TDialog::Post(std::function<void()> call) {
+  posted_.push_back(std::move(call));
+  PostMessageA(handle_, kPostedCall, 0, 0);
+}
+
 INT_PTR TDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case kPostedCall: {
+      if (posted_.empty()) return TRUE;
+      std::function<void()> call = std::move(posted_.front());
+      posted_.pop_front();
+      call();
+      return TRUE;
+    }
     case WM_COMMAND: {
       auto found = controls_.find(LOWORD(wParam));
       if (found != controls_.end()) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -32,6 +34,11 @@ class TDialog {
   }
   void SetToolTip(HWND tool, const std::string& text);
 
+  // Runs call once the message being handled has returned: a question or a
+  // rebuilt list must not run inside the notification of the control that
+  // asked for it.
+  void Post(std::function<void()> call);
+
   // Modal use: the result ends the modal loop; None while it runs.
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
@@ -49,5 +56,6 @@ class TDialog {
   HWND handle_ = nullptr;
   HWND toolTip_ = nullptr;
   std::map<int, TControl*> controls_;
+  std::deque<std::function<void()>> posted_;
   TModalResult modalResult_ = TModalResult::None;
 };

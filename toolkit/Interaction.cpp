@@ -1,6 +1,25 @@
 #include "toolkit/Interaction.h"
 
+#include <cstdlib>
+
 #include "toolkit/Application.h"
+
+namespace {
+
+TInteraction* installed = nullptr;
+
+}  // namespace
+
+TInteraction& Interaction() {
+  if (!installed) std::abort();
+  return *installed;
+}
+
+TInteraction* SetInteraction(TInteraction* interaction) {
+  TInteraction* replaced = installed;
+  installed = interaction;
+  return replaced;
+}
 
 const char* MsgDlgTitle(TMsgDlgType type) {
   switch (type) {

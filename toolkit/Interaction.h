@@ -59,6 +59,10 @@ class TInteraction {
   // true with the text as it stands when closed with OK.
   virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
 
+  // A popup menu at a point of the screen, owned by owner: the identifier
+  // of the item chosen, or 0 when the menu was dismissed.
+  virtual UINT PopupMenu(HWND owner, HMENU menu, POINT at) = 0;
+
   // The shell's folder browser; the folder chosen, or empty on cancel.
   virtual std::string BrowseForFolder(const std::string& title) = 0;
 
@@ -73,11 +77,12 @@ class TInteraction {
   virtual void PlaySystemSound(const std::string& alias) = 0;
 };
 
-// The object in charge; the desktop implementation (app/DesktopInteraction)
-// unless a test installed its own. Passing nullptr goes back to the desktop
-// implementation.
+// The object in charge, installed by the program entry (the real dialogs) or
+// by a test (scripted answers) before any window asks; without one the
+// program ends, as nobody could answer. SetInteraction returns the object it
+// replaces, so that a test can put it back.
 TInteraction& Interaction();
-void SetInteraction(TInteraction* interaction);
+TInteraction* SetInteraction(TInteraction* interaction);
 
 // The fixed German title of each kind of message dialog; the application's
 // title for the plain box.

@@ -8,8 +8,7 @@
 ;   PROGRAM_DIR     folder holding the stripped velmora.exe and trivan.chm
 ;   OUTFILE         the installer to write
 ;   WIN64           (optional) a 64-bit installer for a 64-bit velmora.exe;
-;                   the release ships the 32-bit one, the tests run this one
-;                   because 32-bit programs cannot run on the build machine
+;                   the release ships the 32-bit one, the tests run both
 
 !searchparse /file "${VERSION_HEADER}" '#define VELMORA_VERSION "' VERSION '"'
 !searchparse /file "${VERSION_HEADER}" '#define VELMORA_PUBLISHER "' PUBLISHER '"'

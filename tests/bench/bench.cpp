@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/DesktopInteraction.h"
 #include "app/MainForm.h"
 #include "print/GdiListingCanvas.h"
 #include "toolkit/Application.h"
@@ -64,6 +65,8 @@ double MillisecondsToLayOutOneLine(size_t length) {
 }  // namespace
 
 int main() {
+  TDesktopInteraction desktop;
+  SetInteraction(&desktop);
   Application().Initialize(false);
   {
     TMainForm form;

@@ -1,7 +1,8 @@
 # The release (scripts/release.sh) is made and checked with the tests: the
-# archives' contents, and the installer tried under Wine in a prefix of its
-# own. The release folders are the release command's own (build-release/);
-# the files go to release-check/ of this build, not to dist/.
+# archives' contents, and the installers and the 32-bit archive's program
+# tried under Wine in a prefix of its own. The release folders are the
+# release command's own (build-release/); the files go to release-check/ of
+# this build, not to dist/.
 add_executable(velmora_release_probe ${CMAKE_SOURCE_DIR}/tests/release/ReleaseProbe.cpp)
 velmora_target_settings(velmora_release_probe)
 target_link_libraries(velmora_release_probe PRIVATE version)
@@ -19,6 +20,7 @@ add_test(NAME release.Archives
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/check-archives.sh ${VELMORA_RELEASE_CHECK}/dist ${PROJECT_VERSION})
 add_test(NAME release.Installer
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/check-installer.sh ${VELMORA_RELEASE_BUILDS}
-          ${VELMORA_RELEASE_CHECK}/installer $<TARGET_FILE:velmora_release_probe> ${PROJECT_VERSION})
+          ${VELMORA_RELEASE_CHECK}/dist ${VELMORA_RELEASE_CHECK}/installer $<TARGET_FILE:velmora_release_probe>
+          ${PROJECT_VERSION})
 set_tests_properties(release.Archives release.Installer PROPERTIES FIXTURES_REQUIRED release)
 set_tests_properties(release.Installer PROPERTIES TIMEOUT 300)

@@ -111,7 +111,7 @@ int CheckRunningProgram(const PROCESS_INFORMATION& process) {
   if (!mainWindow) return Fail("no main window with the Info page's version text");
   std::printf("Info=%s\n", WindowText(FindChild(mainWindow, "Static", "Velmora Version ")).c_str());
 
-  HWND helpButton = FindChild(mainWindow, "Button", "Hilfe");
+  HWND helpButton = FindChild(mainWindow, "Button", "&Hilfe");
   if (!helpButton) return Fail("no button \"Hilfe\"");
   PostMessageA(helpButton, BM_CLICK, 0, 0);
   // HTML Help opens its window only when it found the help file.

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Tries the installer under Wine, in a prefix of its own: installs silently,
-# looks at the files, the shortcut and the uninstall entry, starts the
-# installed program (its window must show the version, its help must open),
-# uninstalls silently and compares with the state before.
-# The release ships a 32-bit installer, which cannot run on this machine; the
-# installer tried here is built from the same script for 64-bit Windows,
-# around the 64-bit program.
-# Usage: check-installer.sh <release build folder> <work folder> <probe exe> <version>
+# Tries the installers under Wine, in a 64-bit prefix of its own: the shipped
+# 32-bit one (velmora-<version>-setup.exe, into "Program Files (x86)" and the
+# 32-bit view of the registry, as on 64-bit Windows) and its 64-bit twin built
+# from the same script. Each is installed silently; the files, the shortcut
+# and the uninstall entry are looked at; the installed program is started (its
+# window must show the version, its help must open); it is uninstalled
+# silently and the state compared with the one before. Then the program of
+# the -win32.zip is started once from where the archive was unpacked.
+# Usage: check-installer.sh <release build folder> <dist folder> <work folder> <probe exe> <version>
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 builds="$1"
-work="$2"
-probe="$3"
-version="$4"
+dist="$2"
+work="$3"
+probe="$4"
+version="$5"
 
 source "$root/scripts/wine-loader.sh"
 use_wine_prefix "$work/wineprefix"
@@ -21,10 +23,9 @@ WINEDLLOVERRIDES+=";winemenubuilder.exe=d"
 unset DISPLAY
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-install_dir='C:\Program Files\Velmora'
 drive_c="$WINEPREFIX/drive_c"
-installed="$drive_c/Program Files/Velmora"
-shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora.lnk"
+shortcut_file='ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora.lnk'
+shortcut="$drive_c/$shortcut_file"
 failures=0
 
 fail() {
@@ -55,8 +56,9 @@ snapshot() {
   done | tr -d '\r' >"$work/$1.registry"
 }
 
+# reg_value NAME: the value of the uninstall entry, in the installer's view.
 reg_value() {
-  wine reg query "$uninstall_key\\Velmora" /v "$1" /reg:64 2>/dev/null | tr -d '\r' |
+  wine reg query "$uninstall_key\\Velmora" /v "$1" /reg:$view 2>/dev/null | tr -d '\r' |
     awk -v name="$1" '$1 == name { sub(/^[ \t]*[^ \t]+[ \t]+[^ \t]+[ \t]+/, ""); print }'
 }
 
@@ -67,10 +69,11 @@ expect() {
 check_installed_files() {
   local added
   added="$(comm -13 "$work/before.files" "$work/installed.files" | tr '\n' '|')"
+  local folder="${program_files}/Velmora"
   expect "files added by the installer" "$added" \
-    "Program Files/Velmora|Program Files/Velmora/trivan.chm|Program Files/Velmora/uninstall.exe|Program Files/Velmora/velmora.exe|ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora.lnk|"
+    "$folder|$folder/trivan.chm|$folder/uninstall.exe|$folder/velmora.exe|$shortcut_file|"
   expect "files removed by the installer" "$(comm -23 "$work/before.files" "$work/installed.files" | tr '\n' '|')" ""
-  cmp -s "$installed/velmora.exe" "$builds/stage/win64/velmora.exe" || fail "the installed velmora.exe is not the staged one"
+  cmp -s "$installed/velmora.exe" "$builds/stage/$flavour/velmora.exe" || fail "the installed velmora.exe is not the staged one"
   grep -aqF "$install_dir\\velmora.exe" "$shortcut" || fail "the shortcut does not lead to $install_dir\\velmora.exe"
 }
 
@@ -90,11 +93,47 @@ check_uninstall_entry() {
   expect "EstimatedSize (KB)" "$(( $(reg_value EstimatedSize) ))" "$(( (sizes + 1023) / 1024 ))"
 }
 
+# check_program_runs EXE: the program's window shows the version, its help opens.
 check_program_runs() {
   local output
-  output="$(wine "$probe" start "$install_dir\\velmora.exe" | tr -d '\r')" || fail "the probe of the running program failed"
-  expect "the Info page's version text" "$(sed -n 's/^Info=//p' <<<"$output")" "Velmora Version $version"
-  expect "the help window" "$(sed -n 's/^Help=//p' <<<"$output")" "shown"
+  output="$(wine "$probe" start "$1" | tr -d '\r')" || fail "the probe of the running $1 failed"
+  expect "the Info page's version text of $1" "$(sed -n 's/^Info=//p' <<<"$output")" "Velmora Version $version"
+  expect "the help window of $1" "$(sed -n 's/^Help=//p' <<<"$output")" "shown"
+}
+
+# check_installer SETUP FLAVOUR VIEW PROGRAM_FILES: installs, looks, runs and
+# uninstalls; FLAVOUR names the staged program it must install, VIEW the
+# registry view (64 or 32) of its uninstall entry, PROGRAM_FILES the folder
+# below C:\ it installs into.
+check_installer() {
+  local setup="$1" flavour="$2" view="$3" program_files="$4"
+  local install_dir="C:\\${program_files}\\Velmora" installed="$drive_c/$program_files/Velmora"
+  echo "trying $(basename "$setup")"
+  snapshot before
+  wine "$setup" /S
+  wineserver -w
+  snapshot installed
+  check_installed_files
+  check_uninstall_entry
+  check_program_runs "$install_dir\\velmora.exe"
+
+  wine "$installed/uninstall.exe" /S
+  # The uninstaller runs from a copy of itself and returns at once.
+  wineserver -w
+  snapshot uninstalled
+  for part in files registry; do
+    diff -u "$work/before.$part" "$work/uninstalled.$part" >&2 || fail "the uninstaller left the $part otherwise than before"
+  done
+}
+
+# The program of the -win32.zip, started from where the archive was unpacked
+# (with its help file beside it).
+check_archive_program() {
+  local unpacked="$drive_c/velmora-win32"
+  rm -rf "$unpacked"
+  unzip -q -d "$unpacked" "$dist/velmora-$version-win32.zip"
+  check_program_runs 'C:\velmora-win32\velmora.exe'
+  rm -rf "$unpacked"
 }
 
 prepare_prefix
@@ -102,22 +141,10 @@ trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 makensis -V2 -DWIN64 -DVERSION_HEADER="$builds/win64/generated/version.h" \
   -DPROGRAM_DIR="$builds/stage/win64" -DOUTFILE="$work/velmora-setup64.exe" "$root/res/release/velmora.nsi"
 
-snapshot before
-wine "$work/velmora-setup64.exe" /S
-wineserver -w
-snapshot installed
-check_installed_files
-check_uninstall_entry
-check_program_runs
-
-wine "$installed/uninstall.exe" /S
-# The uninstaller runs from a copy of itself and returns at once.
-wineserver -w
-snapshot uninstalled
-for part in files registry; do
-  diff -u "$work/before.$part" "$work/uninstalled.$part" >&2 || fail "the uninstaller left the $part otherwise than before"
-done
+check_installer "$dist/velmora-$version-setup.exe" win32 32 "Program Files (x86)"
+check_installer "$work/velmora-setup64.exe" win64 64 "Program Files"
+check_archive_program
 
 [ "$failures" -eq 0 ] || exit 1
 touch "$WINEPREFIX/.velmora-clean"
-echo "installer of $version: installed, ran and uninstalled cleanly"
+echo "both installers of $version installed, ran and uninstalled cleanly; the program of the -win32.zip ran"
