@@ -40,12 +40,12 @@ bool AnyMissing(const std::vector<TListedEntry>& entries) {
                      [](const TListedEntry& entry) { return entry.present == EntryListTexts::kMissing; });
 }
 
-int ListEntries(const TCommand& command) {
+int ListEntries(const TAdminCommand& command) {
   const std::vector<TListedEntry> entries = ListStartupEntries();
   return Deliver(command.output, EntryListText(entries), AnyMissing(entries) ? kFound : kAllWell);
 }
 
-int CompareEntries(const TCommand& command) {
+int CompareEntries(const TAdminCommand& command) {
   const std::string previousName = AnsiFromWide(command.previousList);
   std::string bytes;
   if (!ReadWholeFile(command.previousList, bytes)) return Fail(AdminCommandTexts::CannotRead(previousName));
@@ -63,16 +63,16 @@ int ShowUsage() {
 
 }  // namespace
 
-int RunAdminCommand(const TCommand& command) {
+int RunAdminCommand(const TAdminCommand& command) {
   switch (command.kind) {
-    case TCommandKind::List:
+    case TAdminCommandKind::List:
       return ListEntries(command);
-    case TCommandKind::Compare:
+    case TAdminCommandKind::Compare:
       return CompareEntries(command);
-    case TCommandKind::Usage:
+    case TAdminCommandKind::Usage:
       return ShowUsage();
-    case TCommandKind::Invalid:
-    case TCommandKind::Window:
+    case TAdminCommandKind::Invalid:
+    case TAdminCommandKind::Window:
       break;
   }
   return Fail(command.error);

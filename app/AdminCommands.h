@@ -6,7 +6,7 @@
 // Carries out a command other than Window and gives the program's exit
 // code: 0 all well (no program missing, nothing changed), 1 a program
 // missing or something changed, 2 the command could not be carried out.
-int RunAdminCommand(const TCommand& command);
+int RunAdminCommand(const TAdminCommand& command);
 
 namespace AdminCommandTexts {
 std::string CannotWrite(const std::string& fileName);

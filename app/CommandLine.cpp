@@ -1,7 +1,5 @@
 #include "app/CommandLine.h"
 
-#include <cwctype>
-
 #include "support/WideText.h"
 
 namespace {
@@ -43,14 +41,16 @@ std::wstring NextArgument(const std::wstring& line, size_t& i) {
   return argument;
 }
 
+// The switches are ASCII: other letters stay as they are.
 std::wstring Lower(std::wstring text) {
-  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  for (wchar_t& c : text)
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
   return text;
 }
 
-TCommand Invalid(const std::string& why) {
-  TCommand command;
-  command.kind = TCommandKind::Invalid;
+TAdminCommand Invalid(const std::string& why) {
+  TAdminCommand command;
+  command.kind = TAdminCommandKind::Invalid;
   command.error = why;
   return command;
 }
@@ -67,22 +67,22 @@ std::vector<std::wstring> CommandLineArguments(const std::wstring& commandLine) 
   }
 }
 
-TCommand ParseCommand(const std::vector<std::wstring>& arguments) {
-  TCommand command;
+TAdminCommand ParseCommand(const std::vector<std::wstring>& arguments) {
+  TAdminCommand command;
   if (arguments.empty()) return command;
   const std::wstring theSwitch = Lower(arguments[0]);
   const size_t operands = arguments.size() - 1;
   if (theSwitch == L"/?") {
     if (operands) return Invalid(CommandLineTexts::TooManyArguments("/?"));
-    command.kind = TCommandKind::Usage;
+    command.kind = TAdminCommandKind::Usage;
   } else if (theSwitch == L"/liste") {
     if (operands > 1) return Invalid(CommandLineTexts::TooManyArguments("/liste"));
-    command.kind = TCommandKind::List;
+    command.kind = TAdminCommandKind::List;
     if (operands) command.output = arguments[1];
   } else if (theSwitch == L"/vergleich") {
     if (!operands) return Invalid(CommandLineTexts::kCompareNeedsList);
     if (operands > 2) return Invalid(CommandLineTexts::TooManyArguments("/vergleich"));
-    command.kind = TCommandKind::Compare;
+    command.kind = TAdminCommandKind::Compare;
     command.previousList = arguments[1];
     if (operands > 1) command.output = arguments[2];
   } else {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-enum class TCommandKind { Window, List, Compare, Usage, Invalid };
+enum class TAdminCommandKind { Window, List, Compare, Usage, Invalid };
 
-struct TCommand {
-  TCommandKind kind = TCommandKind::Window;
+struct TAdminCommand {
+  TAdminCommandKind kind = TAdminCommandKind::Window;
   std::wstring previousList;  // ALT of "/vergleich"
   std::wstring output;        // DATEI; empty: standard output
   std::string error;          // why an Invalid command line is one
@@ -18,7 +18,7 @@ struct TCommand {
 // them: blanks separate, quotes group, a backslash escapes a quote.
 std::vector<std::wstring> CommandLineArguments(const std::wstring& commandLine);
 
-TCommand ParseCommand(const std::vector<std::wstring>& arguments);
+TAdminCommand ParseCommand(const std::vector<std::wstring>& arguments);
 
 namespace CommandLineTexts {
 inline constexpr const char* kUsage =

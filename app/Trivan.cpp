@@ -1,22 +1,43 @@
-// Program entry: the application object, the main window, the message loop.
+// Program entry: the application object, the main window, the message loop;
+// or, with a switch for administrators, that command without a window.
 #include <windows.h>
+#include <objbase.h>
 
+#include "app/AdminCommands.h"
 #include "app/DesktopInteraction.h"
 #include "app/MainForm.h"
 #include "help/HelpTools.h"
 #include "toolkit/Application.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  TDesktopInteraction desktop;
-  SetInteraction(&desktop);
+namespace {
+
+int RunWindow() {
   TApplication& application = Application();
   application.Initialize(true);
   THtmlHelp help;
-  application.SetTitle("Velmora");
   application.HelpFile = "Trivan.hlp";
   TMainForm mainForm(TMainForm::ShowFrame);
   application.MainForm = mainForm.Handle();
   mainForm.Show();
   application.Run();
   return 0;
+}
+
+// The shortcuts of the start-up folders are read through the shell's objects.
+int RunCommand(const TAdminCommand& command) {
+  CoInitialize(nullptr);
+  const int exitCode = RunAdminCommand(command);
+  CoUninitialize();
+  return exitCode;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TDesktopInteraction desktop;
+  SetInteraction(&desktop);
+  // The title of the error boxes too.
+  Application().SetTitle("Velmora");
+  const TAdminCommand command = ParseCommand(CommandLineArguments(GetCommandLineW()));
+  return command.kind == TAdminCommandKind::Window ? RunWindow() : RunCommand(command);
 }

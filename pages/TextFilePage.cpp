@@ -24,10 +24,12 @@ TTextFilePage::TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, 
   RefreshBtn.OnClick = [this] { RefreshBtnClick(); };
 }
 
-std::string TTextFilePage::Path() const {
-  if (kind_.folder == TTextFileFolder::BootRoot) return GetBootDir() + kind_.fileName;
-  return WithFinalBackslash(GetWinDir()) + kind_.fileName;
+std::string TextFilePath(const TTextFileKind& kind) {
+  if (kind.folder == TTextFileFolder::BootRoot) return GetBootDir() + kind.fileName;
+  return WithFinalBackslash(GetWinDir()) + kind.fileName;
 }
+
+std::string TTextFilePage::Path() const { return TextFilePath(kind_); }
 
 void TTextFilePage::RefreshBtnClick() {
   if (Changed && !Confirm(TextFileTexts::DiscardQuestion(kind_.fileName))) return;

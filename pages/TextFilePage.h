@@ -21,6 +21,9 @@ struct TTextFileKind {
   bool nineXOnly = false;
 };
 
+// Where the file of that kind is on this system.
+std::string TextFilePath(const TTextFileKind& kind);
+
 class TTextFilePage : public TDialog, public TPage {
  public:
   TTextFilePage(HWND pageControlHandle, TPageControl& pageControl, TTextFileKind kind, bool& changed,

@@ -17,3 +17,7 @@ std::string ExtractProgramFile(const std::string& commandLine);
 // True when the file is found as given (a path) or along the search order of
 // the system (a bare name); no extension is added.
 bool ProgramFileExists(const std::string& fileName);
+
+// The same for text that may have characters the ANSI code page lacks.
+std::wstring ExtractProgramFile(const std::wstring& commandLine);
+bool ProgramFileExists(const std::wstring& fileName);

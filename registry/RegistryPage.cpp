@@ -7,6 +7,7 @@
 #include "registry/ListViewCompare.h"
 #include "registry/RegistryTexts.h"
 #include "registry/RunKeyPath.h"
+#include "registry/RunTypeKeys.h"
 #include "registry/StartupStatus.h"
 #include "res/resource.h"
 #include "support/AnsiText.h"
@@ -67,29 +68,20 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
 }
 
 // Each button selects its key through this table; its hint shows the key's
-// full path, the 32-bit view named as the 64-bit registry editor names it.
+// full path.
 void TRegistryPage::SetUpKeyButtons() {
-  const std::string keys = "Software\\Microsoft\\Windows\\CurrentVersion\\";
-  const std::string keys32 = "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\";
-  keyButtons_ = {
-      {&HKLMRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Run"},
-      {&HKCURunBtn, "HKEY_CURRENT_USER\\" + keys + "Run"},
-      {&HKLMRunServicesBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServices"},
-      {&HKLMRunOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunOnce"},
-      {&HKCURunOnceBtn, "HKEY_CURRENT_USER\\" + keys + "RunOnce"},
-      {&HKLMRunServicesOnceBtn, "HKEY_LOCAL_MACHINE\\" + keys + "RunServicesOnce"},
-      {&HKLMRun32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "Run"},
-      {&HKLMRunOnce32Btn, "HKEY_LOCAL_MACHINE\\" + keys32 + "RunOnce"},
-      {&HKLMPolicyRunBtn, "HKEY_LOCAL_MACHINE\\" + keys + "Policies\\Explorer\\Run"},
-      {&HKCUPolicyRunBtn, "HKEY_CURRENT_USER\\" + keys + "Policies\\Explorer\\Run"},
-  };
-  for (auto& [button, keyPath] : keyButtons_) {
-    button->SetHint(keyPath);
+  TMySpeedButton* const buttons[] = {&HKLMRunBtn,     &HKCURunBtn,       &HKLMRunServicesBtn, &HKLMRunOnceBtn,
+                                     &HKCURunOnceBtn, &HKLMRunServicesOnceBtn, &HKLMRun32Btn, &HKLMRunOnce32Btn,
+                                     &HKLMPolicyRunBtn, &HKCUPolicyRunBtn};
+  const std::vector<TRunTypeKey>& keys = RunTypeKeys();
+  for (size_t i = 0; i < keys.size(); ++i) {
+    TMySpeedButton* button = buttons[i];
+    keyButtons_.push_back({button, keys[i].path});
+    button->SetHint(keys[i].path);
     button->GroupIndex = kKeyButtonGroup;
-    button->OnClick = [this, button = button] { RegistryReadBtnClick(*button); };
+    button->OnClick = [this, button] { RegistryReadBtnClick(*button); };
+    button->SetVisible(keys[i].shown);
   }
-  for (TSpeedButton* button : {&HKLMRun32Btn, &HKLMRunOnce32Btn}) button->SetVisible(IsWin64());
-  for (TSpeedButton* button : {&HKLMPolicyRunBtn, &HKCUPolicyRunBtn}) button->SetVisible(IsWinNT);
   HKLMRunBtn.SetDown(true);
 }
 

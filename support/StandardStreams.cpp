@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/Tools.h"
 #include "support/WideText.h"
 
 namespace {
@@ -20,14 +21,6 @@ bool AttachParentConsole() {
     return attach && attach(ATTACH_PARENT_PROCESS);
   }();
   return attached;
-}
-
-std::wstring WideFromUtf8(const std::string& bytes) {
-  if (bytes.empty()) return L"";
-  const int size = static_cast<int>(bytes.size());
-  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
 }
 
 std::string InCodePage(const std::wstring& text, UINT codePage) {
@@ -50,8 +43,9 @@ TStandardStream::TStandardStream(TStreamKind kind) {
     ownHandle_ = true;
   }
   handle_ = handle;
+  // The 9x family's wide console functions fail: bytes only there.
   DWORD mode = 0;
-  console_ = GetConsoleMode(handle_, &mode) != 0;
+  console_ = IsWinNT && GetConsoleMode(handle_, &mode) != 0;
 }
 
 TStandardStream::~TStandardStream() {

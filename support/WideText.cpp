@@ -31,3 +31,19 @@ bool HasAnsiForm(const std::wstring& text) {
   // round trip counts.
   return !lost && WideFromAnsi(ansi) == text;
 }
+
+std::string Utf8FromWide(const std::wstring& text) {
+  if (text.empty()) return "";
+  const int size = static_cast<int>(text.size());
+  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+  return utf8;
+}
+
+std::wstring WideFromUtf8(const std::string& text) {
+  if (text.empty()) return L"";
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}

@@ -8,3 +8,7 @@ std::wstring WideFromAnsi(const std::string& text);
 // Characters without an ANSI form become '?'.
 std::string AnsiFromWide(const std::wstring& text);
 bool HasAnsiForm(const std::wstring& text);
+
+// UTF-8, the form of the lists for administrators, exact for every character.
+std::string Utf8FromWide(const std::wstring& text);
+std::wstring WideFromUtf8(const std::string& text);

@@ -24,28 +24,28 @@ TEST(CommandLine, ArgumentsAreSplitAsTheCRuntimeSplitsThem) {
 TEST(CommandLine, SwitchesAndTheirOperands) {
   const struct {
     std::vector<std::wstring> arguments;
-    TCommandKind kind;
+    TAdminCommandKind kind;
     std::wstring previous, output;
   } cases[] = {
-      {{}, TCommandKind::Window, L"", L""},
-      {{L"/liste"}, TCommandKind::List, L"", L""},
-      {{L"/LISTE", L"a.csv"}, TCommandKind::List, L"", L"a.csv"},
-      {{L"/vergleich", L"alt.csv"}, TCommandKind::Compare, L"alt.csv", L""},
-      {{L"/Vergleich", L"alt.csv", L"neu.csv"}, TCommandKind::Compare, L"alt.csv", L"neu.csv"},
-      {{L"/?"}, TCommandKind::Usage, L"", L""},
-      {{L"/liste", L"a", L"b"}, TCommandKind::Invalid, L"", L""},
-      {{L"/vergleich"}, TCommandKind::Invalid, L"", L""},
-      {{L"/vergleich", L"a", L"b", L"c"}, TCommandKind::Invalid, L"", L""},
-      {{L"/list"}, TCommandKind::Invalid, L"", L""},
-      {{L"liste"}, TCommandKind::Invalid, L"", L""},
-      {{L"/?", L"x"}, TCommandKind::Invalid, L"", L""},
+      {{}, TAdminCommandKind::Window, L"", L""},
+      {{L"/liste"}, TAdminCommandKind::List, L"", L""},
+      {{L"/LISTE", L"a.csv"}, TAdminCommandKind::List, L"", L"a.csv"},
+      {{L"/vergleich", L"alt.csv"}, TAdminCommandKind::Compare, L"alt.csv", L""},
+      {{L"/Vergleich", L"alt.csv", L"neu.csv"}, TAdminCommandKind::Compare, L"alt.csv", L"neu.csv"},
+      {{L"/?"}, TAdminCommandKind::Usage, L"", L""},
+      {{L"/liste", L"a", L"b"}, TAdminCommandKind::Invalid, L"", L""},
+      {{L"/vergleich"}, TAdminCommandKind::Invalid, L"", L""},
+      {{L"/vergleich", L"a", L"b", L"c"}, TAdminCommandKind::Invalid, L"", L""},
+      {{L"/list"}, TAdminCommandKind::Invalid, L"", L""},
+      {{L"liste"}, TAdminCommandKind::Invalid, L"", L""},
+      {{L"/?", L"x"}, TAdminCommandKind::Invalid, L"", L""},
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
-    const TCommand command = ParseCommand(cases[i].arguments);
+    const TAdminCommand command = ParseCommand(cases[i].arguments);
     EXPECT_EQ(command.kind, cases[i].kind) << i;
     EXPECT_EQ(command.previousList, cases[i].previous) << i;
     EXPECT_EQ(command.output, cases[i].output) << i;
-    EXPECT_EQ(command.error.empty(), cases[i].kind != TCommandKind::Invalid) << i;
+    EXPECT_EQ(command.error.empty(), cases[i].kind != TAdminCommandKind::Invalid) << i;
   }
 }
 

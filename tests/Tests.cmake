@@ -29,8 +29,9 @@ else()
   set(VELMORA_WINE_ARCH win32)
 endif()
 velmora_wine_runner(wine-run.sh ${CMAKE_BINARY_DIR}/wineprefix ${VELMORA_WINE_ARCH}
-  "velmora_tests_9x.exe velmora_bench_9x.exe" "velmora_tests_nt.exe velmora_bench_nt.exe"
-  "velmora_tests_vista.exe" "velmora_tests_win8.exe")
+  "velmora_tests_9x.exe velmora_bench_9x.exe velmora_cli_9x.exe"
+  "velmora_tests_nt.exe velmora_bench_nt.exe velmora_cli_nt.exe"
+  "velmora_tests_vista.exe" "velmora_tests_win8.exe velmora_cli_win8.exe")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
 
 file(GLOB VELMORA_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
@@ -43,6 +44,16 @@ add_test(NAME wine.stop COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --stop-server)
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
 
+# The program itself under a name for each Windows the tests present: the
+# tests of its command line start it as a script does.
+set(VELMORA_CLI_PROGRAMS)
+foreach(flavour 9x nt win8)
+  set(copy ${CMAKE_BINARY_DIR}/velmora_cli_${flavour}.exe)
+  add_custom_command(OUTPUT ${copy} COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velmora> ${copy} DEPENDS velmora)
+  list(APPEND VELMORA_CLI_PROGRAMS ${copy})
+endforeach()
+add_custom_target(velmora_cli ALL DEPENDS ${VELMORA_CLI_PROGRAMS})
+
 # The program that the logon tests have Windows start, beside the test programs.
 add_executable(velmora_marker WIN32 tests/marker/marker.cpp)
 velmora_target_settings(velmora_marker)
@@ -51,7 +62,7 @@ foreach(flavour ${VELMORA_FLAVOURS})
   add_executable(velmora_tests_${flavour} $<TARGET_OBJECTS:velmora_test_objs> ${VELMORA_RESOURCES})
   velmora_target_settings(velmora_tests_${flavour})
   target_link_libraries(velmora_tests_${flavour} PRIVATE velmora_test_objs)
-  add_dependencies(velmora_tests_${flavour} velmora_help velmora_marker)
+  add_dependencies(velmora_tests_${flavour} velmora_help velmora_marker velmora_cli)
   # The tests share the real Run keys and folders of one prefix: one at a time.
   gtest_discover_tests(velmora_tests_${flavour}
     TEST_PREFIX "${flavour}."
@@ -102,7 +113,7 @@ target_link_libraries(velmora_tests_win8 PRIVATE velmora_test_objs)
 add_dependencies(velmora_tests_win8 velmora_help)
 set(VELMORA_WIN8_SUITES StartupApproved RegistryStatusTest RegistryViewsTest RegistryPageTest
   RegistryEditingTest RegistryCheckTest RegistrySaveTest RegistryExportTest AutostartPageTest
-  RegistrySwitchTest StartupFolderTest)
+  RegistrySwitchTest StartupFolderTest AdminCommandsTest)
 foreach(suite ${VELMORA_WIN8_SUITES})
   add_test(NAME win8.${suite} COMMAND velmora_tests_win8 --gtest_filter=${suite}.*)
   set_tests_properties(win8.${suite} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
@@ -115,7 +126,7 @@ endforeach()
 # there would see only the 32-bit view of the registry.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   velmora_wine_runner(wine-run-wow64.sh ${CMAKE_BINARY_DIR}/wineprefix-wow64 win64
-    "" "velmora_tests_wow64_nt.exe" "" "velmora_tests_wow64_win8.exe")
+    "" "velmora_tests_wow64_nt.exe velmora_cli_nt.exe" "" "velmora_tests_wow64_win8.exe velmora_cli_win8.exe")
   set(wow64_runner ${CMAKE_BINARY_DIR}/wine-run-wow64.sh)
   add_test(NAME wow64.start COMMAND ${wow64_runner} --start-server)
   add_test(NAME wow64.stop COMMAND ${wow64_runner} --stop-server)
@@ -149,3 +160,11 @@ endif()
 
 # The README's picture of the Registry page is made again whenever the page changes.
 add_test(NAME docs.picture_current COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/picture-current.sh)
+
+# The list for administrators, read by another program's CSV reader.
+foreach(flavour ${VELMORA_FLAVOURS})
+  add_test(NAME ${flavour}.cli.ReadByPythonsCsvReader
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/cli/read-list-as-csv.py ${CMAKE_BINARY_DIR}/wine-run.sh velmora_cli_${flavour}.exe
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(${flavour}.cli.ReadByPythonsCsvReader PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
+endforeach()

@@ -1,0 +1,141 @@
+#include "app/StartupListing.h"
+
+#include <windows.h>
+
+#include "pages/StartupFolder.h"
+#include "pages/TextFilePage.h"
+#include "registry/ProgramFile.h"
+#include "registry/RunKeyEntries.h"
+#include "registry/RunTypeKeys.h"
+#include "support/BatchProgramLines.h"
+#include "support/SheLink.h"
+#include "support/Tools.h"
+#include "support/WholeFile.h"
+#include "support/WideText.h"
+
+namespace {
+
+const char* StatusText(TEntryState state) {
+  switch (state) {
+    case TEntryState::OffByVelmora:
+      return EntryListTexts::kStatusOffByVelmora;
+    case TEntryState::OffByWindows:
+      return EntryListTexts::kStatusOffByWindows;
+    case TEntryState::On:
+      break;
+  }
+  return EntryListTexts::kStatusOn;
+}
+
+const char* PresentText(bool present) { return present ? EntryListTexts::kPresent : EntryListTexts::kMissing; }
+
+std::string Utf8FromAnsi(const std::string& text) { return Utf8FromWide(WideFromAnsi(text)); }
+
+// A command line's program as the Registry page's check finds it.
+TListedEntry CommandEntry(const std::string& place, const std::wstring& name, const std::wstring& command,
+                          TEntryState state) {
+  const std::wstring program = ExtractProgramFile(command);
+  return {place,
+          Utf8FromWide(name),
+          Utf8FromWide(command),
+          StatusText(state),
+          Utf8FromWide(program),
+          PresentText(!program.empty() && ProgramFileExists(program))};
+}
+
+void ListRunKeys(std::vector<TListedEntry>& list) {
+  for (const TRunTypeKey& key : RunTypeKeys()) {
+    if (!key.shown) continue;
+    TRunKeyEntries entries(key.path);
+    entries.Load();
+    for (const TRunEntry& run : entries.Entries())
+      list.push_back(CommandEntry(Utf8FromAnsi(key.path), run.entry.name, run.entry.command, run.entry.state));
+  }
+}
+
+TEntryState FolderState(const TStartupFolder& folder, const TFolderEntry& entry) {
+  if (!entry.on) return TEntryState::OffByVelmora;
+  return folder.Starts(entry) ? TEntryState::On : TEntryState::OffByWindows;
+}
+
+// A shortcut's command is its target and arguments; its program the target.
+void ListFolder(TStartupScope scope, TShellLink& link, std::vector<TListedEntry>& list) {
+  TStartupFolder folder(scope);
+  if (Trim(folder.Folder()) == "\\") return;  // the system names no such folder
+  folder.Load();
+  const std::string& path = folder.Folder();
+  const std::string place = Utf8FromAnsi(path.substr(0, path.size() - 1));
+  for (const TFolderEntry& entry : folder.Entries()) {
+    const bool read = link.ReadLink(folder.FileOf(entry));
+    const std::string target = read ? link.Target : "";
+    const std::string command = link.Arguments.empty() || !read ? target : target + " " + link.Arguments;
+    list.push_back({place, Utf8FromWide(entry.name), Utf8FromAnsi(command), StatusText(FolderState(folder, entry)),
+                    Utf8FromAnsi(target), PresentText(!target.empty() && ProgramFileExists(target))});
+  }
+}
+
+// The profile functions read Win.ini as Windows does (the NT family maps its
+// [windows] section to the registry); the wide one carries every character.
+std::wstring WinIniValue(const char* key) {
+  if (!IsWinNT) {
+    char value[4096] = {};
+    GetPrivateProfileStringA("windows", key, "", value, sizeof value, "win.ini");
+    return WideFromAnsi(value);
+  }
+  wchar_t value[4096] = {};
+  GetPrivateProfileStringW(L"windows", WideFromAnsi(key).c_str(), L"", value, std::size(value), L"win.ini");
+  return value;
+}
+
+// Each blank-separated program of run= and load= is an entry of its own.
+void ListWinIni(std::vector<TListedEntry>& list) {
+  for (const char* key : {"run", "load"}) {
+    const std::string place = std::string("Win.ini [windows] ") + key;
+    const std::wstring value = WinIniValue(key);
+    size_t start = 0;
+    while (start < value.size()) {
+      size_t blank = value.find(L' ', start);
+      if (blank == std::wstring::npos) blank = value.size();
+      const std::wstring program = value.substr(start, blank - start);
+      if (!program.empty()) list.push_back(CommandEntry(place, program, program, TEntryState::On));
+      start = blank + 1;
+    }
+  }
+}
+
+// The command interpreter adds the extensions it can start.
+bool BatchProgramExists(const std::string& program) {
+  if (ProgramFileExists(program)) return true;
+  for (const char* extension : {".com", ".exe", ".bat"})
+    if (ProgramFileExists(program + extension)) return true;
+  return false;
+}
+
+std::string Unquoted(const std::string& program) {
+  return program.size() >= 2 && program.front() == '"' ? program.substr(1, program.size() - 2) : program;
+}
+
+void ListBatchFile(const std::string& path, std::vector<TListedEntry>& list) {
+  std::string text;
+  if (!ReadWholeFile(path, text)) return;
+  for (const TProgramLine& line : ProgramLinesOf(text)) {
+    const std::string program = Unquoted(line.program);
+    list.push_back({Utf8FromAnsi(path + ", Zeile " + std::to_string(line.lineNumber)), Utf8FromAnsi(line.program),
+                    Utf8FromAnsi(line.line), EntryListTexts::kStatusOn, Utf8FromAnsi(program),
+                    PresentText(BatchProgramExists(program))});
+  }
+}
+
+}  // namespace
+
+std::vector<TListedEntry> ListStartupEntries() {
+  std::vector<TListedEntry> list;
+  ListRunKeys(list);
+  TShellLink link;
+  ListFolder(TStartupScope::CurrentUser, link, list);
+  if (IsWinNT) ListFolder(TStartupScope::AllUsers, link, list);
+  ListWinIni(list);
+  ListBatchFile(TextFilePath({"Winstart.bat", TTextFileFolder::Windows}), list);
+  ListBatchFile(TextFilePath({"Autoexec.bat", TTextFileFolder::BootRoot}), list);
+  return list;
+}

@@ -1,0 +1,232 @@
+// The commands for administrators, through the real program as a script
+// starts it: its exit code, its files and its standard streams.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <algorithm>
+
+#include "app/StartupListing.h"
+#include "registry/RunKeyPath.h"
+#include "support/EntryComparison.h"
+#include "support/EntryList.h"
+#include "support/SwitchedOffEntries.h"
+#include "support/SheLink.h"
+#include "support/Tools.h"
+#include "support/WholeFile.h"
+#include "support/WideText.h"
+#include "tests/RegistrySandbox.h"
+#include "tests/ScratchStartupFolder.h"
+
+namespace {
+
+std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+struct TRun {
+  DWORD exitCode = 0;
+  std::string output, error;
+};
+
+// Reads a pipe to its end into text.
+std::string Drain(HANDLE pipe) {
+  std::string text;
+  char chunk[4096];
+  DWORD read = 0;
+  while (ReadFile(pipe, chunk, sizeof chunk, &read, nullptr) && read) text.append(chunk, read);
+  return text;
+}
+
+class AdminCommandsTest : public testing::Test {
+ protected:
+  // Shortcuts are made and read through the shell's objects.
+  AdminCommandsTest() { CoInitialize(nullptr); }
+  ~AdminCommandsTest() override { CoUninitialize(); }
+
+  // The program, under the name that gives it this test program's Windows.
+  static std::wstring Program() {
+    const char* flavour = IsWin8OrLater() ? "win8" : IsWinNT ? "nt" : "9x";
+    return WideFromAnsi(ExtractFilePath(ProgramFileName()) + "velmora_cli_" + flavour + ".exe");
+  }
+
+  // Starts the program with the arguments, standard output and error into
+  // files, and waits for it.
+  TRun Run(const std::wstring& arguments) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE outRead, outWrite, errRead, errWrite;
+    CreatePipe(&outRead, &outWrite, &inherit, 0);
+    CreatePipe(&errRead, &errWrite, &inherit, 0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    std::wstring line = L"\"" + Program() + L"\" " + arguments;
+    PROCESS_INFORMATION process = {};
+    TRun run;
+    EXPECT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process));
+    CloseHandle(outWrite);
+    CloseHandle(errWrite);
+    run.output = Drain(outRead);
+    run.error = Drain(errRead);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    for (HANDLE handle : {process.hProcess, process.hThread, outRead, errRead}) CloseHandle(handle);
+    return run;
+  }
+
+  std::vector<TListedEntry> ReadList(const std::string& file) {
+    std::string bytes;
+    std::vector<TListedEntry> entries;
+    EXPECT_TRUE(ReadWholeFile(file, bytes)) << file;
+    EXPECT_TRUE(ReadEntryList(bytes, entries)) << bytes;
+    return entries;
+  }
+
+  // The entries listed at the place given.
+  static std::vector<TListedEntry> At(const std::vector<TListedEntry>& entries, const std::string& place) {
+    std::vector<TListedEntry> found;
+    for (const TListedEntry& entry : entries)
+      if (entry.place == place) found.push_back(entry);
+    return found;
+  }
+
+  void StoreRun(const std::string& keyPath, const std::wstring& name, const std::wstring& command) {
+    TRunKeyPath key = ResolveRunKeyPath(keyPath);
+    StoreWideValue(key.root, key.subKey, {name, WideTextBytes(command), REG_SZ}, key.view);
+  }
+
+  TRunKeysSandbox keys;
+  TScratchStartupFolder startup{"cli-startup"};
+  TScratchFolder files{"cli-files"};
+  const std::string userRun = RunKeyPath("HKEY_CURRENT_USER", "Run");
+  const std::string machineRunOnce = RunKeyPath("HKEY_LOCAL_MACHINE", "RunOnce");
+  const std::string notepad = ProgramFileNameOf("notepad.exe");
+
+  static std::string ProgramFileNameOf(const std::string& name) {
+    char found[MAX_PATH] = {};
+    SearchPathA(nullptr, name.c_str(), nullptr, MAX_PATH, found, nullptr);
+    return found;
+  }
+};
+
+TEST_F(AdminCommandsTest, TheListHoldsEveryEntryExactlyAndItsExitCodeTellsOfAMissingProgram) {
+  StoreRun(userRun, L"Semi;kolon \"Zitat\"", L"\"C:\\Pro gramme\\a;b.exe\" /x");
+  StoreRun(userRun, L"=Formel", L"@notepad.exe, mit Komma");
+  StoreRun(userRun, L"Zeilen", L"notepad.exe\r\nzweite Zeile");
+  const TRunKeyPath key = ResolveRunKeyPath(userRun);
+  CreateSwitchedOffKey(key.root, key.subKey, key.view);
+  StoreWideValue(key.root, SwitchedOffKey(key.subKey), {L"Ruht", WideTextBytes(L"C:\\ruht.exe"), REG_SZ}, key.view);
+  if (IsWinNT) StoreRun(userRun, L"Кириллица", L"C:\\Программы\\app.exe");
+  // From Windows 8 on the task manager can switch it off.
+  StoreRun(userRun, L"Windows aus", L"C:\\aus.exe");
+  TStartupApprovedValues approvals;
+  if (IsWin8OrLater()) approvals.SwitchOff(HKEY_CURRENT_USER, "Run", "Windows aus", LocalTime(2026, 12, 8, 10, 15));
+  TShellLink link;
+  ASSERT_TRUE(link.CreateLink(startup.File("Editor.lnk"), notepad));
+
+  const std::string list = files.File("liste.csv");
+  const TRun run = Run(L"/liste \"" + WideFromAnsi(list) + L"\"");
+  EXPECT_EQ(run.exitCode, 1u) << "a program is missing";
+  EXPECT_EQ(run.output, "");
+  const std::vector<TListedEntry> entries = ReadList(list);
+
+  std::vector<TListedEntry> expected = {
+      {userRun, "Semi;kolon \"Zitat\"", "\"C:\\Pro gramme\\a;b.exe\" /x", "ein", "C:\\Pro gramme\\a;b.exe", "nein"},
+      {userRun, "=Formel", "@notepad.exe, mit Komma", "ein", "@notepad.exe, mit", "nein"},
+      {userRun, "Zeilen", "notepad.exe\r\nzweite Zeile", "ein", "notepad.exe\r\nzweite", "nein"},
+      {userRun, "Ruht", "C:\\ruht.exe", "aus (Velmora)", "C:\\ruht.exe", "nein"},
+      {userRun, "Windows aus", "C:\\aus.exe", IsWin8OrLater() ? "aus (Windows)" : "ein", "C:\\aus.exe", "nein"},
+  };
+  if (IsWinNT)
+    expected.push_back({userRun, U8(u8"Кириллица"), U8(u8"C:\\Программы\\app.exe"), "ein",
+                        U8(u8"C:\\Программы\\app.exe"), "nein"});
+  std::vector<TListedEntry> listed = At(entries, userRun);
+  std::sort(listed.begin(), listed.end(), [](auto& a, auto& b) { return a.status + a.name < b.status + b.name; });
+  std::sort(expected.begin(), expected.end(), [](auto& a, auto& b) { return a.status + a.name < b.status + b.name; });
+  EXPECT_EQ(listed, expected);
+  EXPECT_EQ(At(entries, startup.Path()),
+            (std::vector<TListedEntry>{{startup.Path(), "Editor.lnk", notepad, "ein", notepad, "ja"}}));
+  EXPECT_EQ(At(entries, machineRunOnce), std::vector<TListedEntry>{}) << "an empty key lists nothing";
+
+  // The same list on standard output.
+  const TRun toOutput = Run(L"/liste");
+  EXPECT_EQ(toOutput.exitCode, 1u);
+  std::string written;
+  ReadWholeFile(list, written);
+  EXPECT_EQ(toOutput.output, written);
+}
+
+TEST_F(AdminCommandsTest, TheComparisonNamesWhatWasAddedRemovedAndChanged) {
+  StoreRun(userRun, L"Bleibt", WideFromAnsi(notepad));
+  StoreRun(userRun, L"Geht", WideFromAnsi(notepad));
+  StoreRun(userRun, L"Ändert sich", WideFromAnsi(notepad));
+  const std::string before = files.File("vorher.csv"), changes = files.File("änderungen.csv");
+  ASSERT_EQ(Run(L"/liste \"" + WideFromAnsi(before) + L"\"").exitCode, 0u) << "every program is there";
+
+  const TRun same = Run(L"/vergleich \"" + WideFromAnsi(before) + L"\"");
+  EXPECT_EQ(same.exitCode, 0u);
+  EXPECT_EQ(same.output, EntryChangesText({}));
+
+  StoreRun(userRun, L"Neu", L"C:\\neu.exe");
+  DeleteValue(HKEY_CURRENT_USER, ResolveRunKeyPath(userRun).subKey, "Geht");
+  StoreRun(userRun, L"Ändert sich", L"C:\\anders.exe");
+  EXPECT_EQ(Run(L"/vergleich \"" + WideFromAnsi(before) + L"\" \"" + WideFromAnsi(changes) + L"\"").exitCode, 1u);
+  std::string bytes;
+  ReadWholeFile(changes, bytes);
+  const std::string place = userRun + ";";
+  EXPECT_NE(bytes.find(U8(u8"\r\nneu;") + place + "Neu;C:\\neu.exe;ein;C:\\neu.exe;nein\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find(U8(u8"\r\ngeändert;") + place + U8(u8"Ändert sich;C:\\anders.exe;ein;C:\\anders.exe;nein\r\n")),
+            std::string::npos);
+  EXPECT_NE(bytes.find("\r\nentfernt;" + place + "Geht;" + notepad + ";ein;" + notepad + ";ja\r\n"), std::string::npos);
+  EXPECT_EQ(bytes.find("Bleibt"), std::string::npos);
+}
+
+TEST_F(AdminCommandsTest, WhatCannotBeDoneEndsWithTwoAndSaysWhy) {
+  const std::string notAList = files.File("notiz.txt"), missing = files.File("fehlt.csv");
+  WriteFileBytes(notAList, "Ort;Name\r\n");
+  const struct {
+    std::wstring arguments;
+    std::string error;
+  } cases[] = {
+      {L"/listen", "Unbekannter Schalter oder Wert: \"/listen\". \"velmora.exe /?\" zeigt die Befehle.\r\n"},
+      {L"/liste a.csv b.csv", "/liste: zu viele Angaben. \"velmora.exe /?\" zeigt die Befehle.\r\n"},
+      {L"/vergleich", "/vergleich: Die Datei der alten Liste fehlt.\r\n"},
+      {L"/vergleich \"" + WideFromAnsi(missing) + L"\"", "Konnte die Datei \"" + missing + "\" nicht lesen.\r\n"},
+      {L"/vergleich \"" + WideFromAnsi(notAList) + L"\"",
+       "Die Datei \"" + notAList + "\" ist keine Liste, wie \"velmora.exe /liste\" sie schreibt.\r\n"},
+      {L"/liste C:\\kein\\solcher\\Ordner\\a.csv",
+       "Konnte die Datei \"C:\\kein\\solcher\\Ordner\\a.csv\" nicht schreiben.\r\n"},
+  };
+  for (const auto& c : cases) {
+    const TRun run = Run(c.arguments);
+    EXPECT_EQ(run.exitCode, 2u) << AnsiFromWide(c.arguments);
+    EXPECT_EQ(run.error, c.error);
+    EXPECT_EQ(run.output, "");
+  }
+  const TRun usage = Run(L"/?");
+  EXPECT_EQ(usage.exitCode, 0u);
+  EXPECT_NE(usage.output.find("velmora.exe /vergleich ALT [DATEI]"), std::string::npos) << usage.output;
+}
+
+// Administrators list machines with thousands of entries: the list must
+// take time in proportion to them, not to their square.
+TEST_F(AdminCommandsTest, ListingTakesTimeInProportionToTheEntries) {
+  const TRunKeyPath key = ResolveRunKeyPath(userRun);
+  auto listingTime = [&](int count) {
+    for (int i = 0; i < count; ++i)
+      StoreValue(key.root, key.subKey, {"Eintrag " + std::to_string(i), "C:\\fehlt\\" + std::to_string(i) + ".exe"},
+                 key.view);
+    const DWORD start = GetTickCount();
+    const std::string text = EntryListText(ListStartupEntries());
+    const DWORD time = GetTickCount() - start;
+    EXPECT_GT(text.size(), static_cast<size_t>(count) * 40);
+    return time;
+  };
+  const DWORD few = listingTime(2'000);
+  DeleteAllValues(key.root, key.subKey, key.view);
+  const DWORD many = listingTime(20'000);
+  EXPECT_LT(many, 20 * few + 2000) << few << " ms for 2,000 entries";
+}
+
+}  // namespace
