@@ -81,7 +81,7 @@ velmora_target_settings(velmora_tests_win8)
 target_link_libraries(velmora_tests_win8 PRIVATE velmora_test_objs)
 add_dependencies(velmora_tests_win8 velmora_help)
 foreach(suite StartupApproved RegistryStatusTest RegistryViewsTest RegistryPageTest RegistryEditingTest
-    RegistryCheckTest RegistrySaveTest RegistryExportTest AutostartPageTest RegistrySwitchTest
+    RegistryCheckTest RegistrySaveTest RunKeyEntriesTest RegistryExportTest AutostartPageTest RegistrySwitchTest
     AutostartSwitchTest)
   add_test(NAME win8.${suite} COMMAND velmora_tests_win8 --gtest_filter=${suite}.*)
   set_tests_properties(win8.${suite} PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
