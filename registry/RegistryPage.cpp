@@ -20,7 +20,8 @@
 namespace {
 
 constexpr int kKeyButtonGroup = 1;
-// Posted by a click on a row's box: wParam is the entry's id.
+// Posted by a click on a row's box: wParam is the entry's id, lParam the
+// load it belongs to.
 constexpr UINT kSwitchEntryMessage = WM_APP + 1;
 
 }  // namespace
@@ -122,6 +123,7 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   RegChanged = false;
   ClearRegView();
   CurrentRegKey = keyPath;
+  ++loads_;
   entries_.emplace(keyPath);
   entries_->Load();
   SortRows(0, true);
@@ -221,12 +223,13 @@ void TRegistryPage::RegViewColumnClick(int column) {
 // a message loop there, and the list rebuilt under it: both wait.
 void TRegistryPage::RegViewCheck(int index) {
   if (index >= 0 && index < static_cast<int>(rowIds_.size()))
-    PostMessageA(Handle(), kSwitchEntryMessage, static_cast<WPARAM>(rowIds_[index]), 0);
+    PostMessageA(Handle(), kSwitchEntryMessage, static_cast<WPARAM>(rowIds_[index]), static_cast<LPARAM>(loads_));
 }
 
+// A click on a list loaded anew since is for an entry no longer shown.
 INT_PTR TRegistryPage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != kSwitchEntryMessage) return TDialog::HandleMessage(msg, wParam, lParam);
-  SwitchEntry(static_cast<int>(wParam));
+  if (lParam == static_cast<LPARAM>(loads_)) SwitchEntry(static_cast<int>(wParam));
   return TRUE;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
-// The "Registry" page: the values of one of the Run-type keys as a list of
-// name and command line, edited in memory and written back on demand.
+// The "Registry" page: the entries of one of the Run-type keys as a list of
+// name and command line. The entries live in their model (RunKeyEntries),
+// which edits them in memory and writes them back on demand; the page draws
+// them, in an order of its own, and asks the user what the model needs to
+// know.
 
 #include <functional>
 #include <optional>
@@ -110,6 +113,8 @@ class TRegistryPage : public TDialog, public TPage {
   TPageControl& AutoStartPageControl;
   std::vector<TKeyButton> keyButtons_;
   std::optional<TRunKeyEntries> entries_;
-  // The entry of each row, in the order shown.
+  // The entry of each row, in the order shown: all a row needs is drawn
+  // from its entry.
   std::vector<int> rowIds_;
+  unsigned loads_ = 0;  // tells a click on an earlier list from one on this
 };

@@ -58,8 +58,9 @@ const TRunEntry* TRunKeyEntries::Find(int id) const {
 }
 
 TRunEntry* TRunKeyEntries::Editable(int id) {
-  const TRunEntry* found = Find(id);
-  return found && found->entry.editable ? const_cast<TRunEntry*>(found) : nullptr;
+  for (TRunEntry& entry : entries_)
+    if (entry.id == id && !entry.removed) return entry.entry.editable ? &entry : nullptr;
+  return nullptr;
 }
 
 // A key holds one value of a name, and so does the sub-key.

@@ -112,7 +112,7 @@ velmora_target_settings(velmora_tests_win8)
 target_link_libraries(velmora_tests_win8 PRIVATE velmora_test_objs)
 add_dependencies(velmora_tests_win8 velmora_help)
 set(VELMORA_WIN8_SUITES StartupApproved RegistryStatusTest RegistryViewsTest RegistryPageTest
-  RegistryEditingTest RegistryCheckTest RegistrySaveTest RegistryExportTest AutostartPageTest
+  RegistryEditingTest RegistryCheckTest RegistrySaveTest RunKeyEntriesTest RegistryExportTest AutostartPageTest
   RegistrySwitchTest StartupFolderTest AdminCommandsTest)
 foreach(suite ${VELMORA_WIN8_SUITES})
   add_test(NAME win8.${suite} COMMAND velmora_tests_win8 --gtest_filter=${suite}.*)
