@@ -3,14 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
-namespace {
+#include "support/Tools.h"
 
-// Device names are ASCII; other letters stay as they are.
-std::string AsciiUpper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
+namespace {
 
 // Windows takes the part before the first dot, without the blanks before it,
 // for the device: "nul.txt" and "COM1 .lnk" are devices too.

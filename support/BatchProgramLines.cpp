@@ -1,8 +1,9 @@
 #include "support/BatchProgramLines.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
+
+#include "support/Tools.h"
 
 namespace {
 
@@ -16,12 +17,6 @@ constexpr std::string_view kBuiltIn[] = {"REM",   "SET",   "PATH", "PROMPT", "EC
 constexpr std::string_view kStarters[] = {"LH", "LOADHIGH", "CALL"};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string Upper(std::string_view word) {
-  std::string upper(word);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
 
 template <size_t N>
 bool OneOf(const std::string& upper, const std::string_view (&words)[N]) {
@@ -50,7 +45,7 @@ std::string ProgramOf(std::string_view line) {
   while (pos < line.size() && (IsBlank(line[pos]) || line[pos] == '@')) ++pos;
   if (pos >= line.size() || line[pos] == ':') return "";  // a label, or "::" as a remark
   std::string_view word = NextWord(line, pos);
-  std::string upper = Upper(word);
+  const std::string upper = AsciiUpper(std::string(word));
   if (OneOf(upper, kStarters)) {
     // LOADHIGH's own switches ("/L:1,2", "/S") come before the program.
     do word = NextWord(line, pos);

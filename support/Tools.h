@@ -10,6 +10,10 @@ extern const bool IsWinNT;
 // Removes blanks and control characters (codes up to 32) at both ends.
 std::string Trim(const std::string& text);
 
+// Upper case for the letters a to z only: the names of devices and of the
+// command interpreter's commands are ASCII, and other letters stay as they are.
+std::string AsciiUpper(std::string text);
+
 // The folder with one final backslash: "C:\WINDOWS" gives "C:\WINDOWS\",
 // a drive root "C:\" stays as it is.
 std::string WithFinalBackslash(std::string folder);
