@@ -32,13 +32,14 @@ struct TKeyChanges {
 };
 
 // view is the registry view to open the key in (KEY_WOW64_32KEY or
-// KEY_WOW64_64KEY on 64-bit Windows, 0 elsewhere).
+// KEY_WOW64_64KEY on 64-bit Windows, 0 elsewhere). It has no default: left
+// out, a 32-bit program on 64-bit Windows would see the 32-bit view.
 
 // Appends the key's text values in enumeration order, whatever the length of
 // their names and data. A missing or unreadable key adds nothing.
-void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list, REGSAM view = 0);
+void ReadKeyValues(HKEY root, const std::string& subKey, TValueList& list, REGSAM view);
 
 // Deletes and writes as the changes say. The key is never created. Each
 // value that cannot be deleted or written (a missing key included) is
 // reported in an error message and the others go on; true when none failed.
-bool WriteKeyChanges(HKEY root, const std::string& subKey, const TKeyChanges& changes, REGSAM view = 0);
+bool WriteKeyChanges(HKEY root, const std::string& subKey, const TKeyChanges& changes, REGSAM view);

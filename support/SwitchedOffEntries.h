@@ -23,9 +23,9 @@ std::string SwitchedOffFolder(const std::string& folder);
 
 // Makes the sub-key of runKey exist; false when it cannot be created. view
 // is the registry view of runKey (0, KEY_WOW64_32KEY or KEY_WOW64_64KEY).
-bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view = 0);
+bool CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view);
 // Removes the sub-key of runKey when it holds nothing any more.
-void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view = 0);
+void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view);
 
 // Moves the shortcut fileName of folder into its sub-folder (on = false) or
 // back (on = true), as the file system moves it: the same bytes and

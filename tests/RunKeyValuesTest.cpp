@@ -26,11 +26,13 @@ class RunKeyValuesTest : public testing::Test {
 
   TValueList Read() {
     TValueList list;
-    ReadKeyValues(HKEY_CURRENT_USER, key, list);
+    ReadKeyValues(HKEY_CURRENT_USER, key, list, NativeRegistryView());
     return list;
   }
   // Makes the key hold the list, as a save of an unchanged key does.
-  bool Write(const TValueList& list) { return WriteKeyChanges(HKEY_CURRENT_USER, key, ChangesBetween(Read(), list)); }
+  bool Write(const TValueList& list) {
+    return WriteKeyChanges(HKEY_CURRENT_USER, key, ChangesBetween(Read(), list), NativeRegistryView());
+  }
   std::vector<TStoredValue> Stored() { return StoredValues(HKEY_CURRENT_USER, key); }
   static std::vector<TStoredValue> Sorted(std::vector<TStoredValue> values) {
     std::sort(values.begin(), values.end(), [](auto& a, auto& b) { return a.name < b.name; });
@@ -51,7 +53,7 @@ TEST_F(RunKeyValuesTest, ReadsNamesDataAndTypesInEnumerationOrderAppendingToTheL
   StoreString(HKEY_CURRENT_USER, key, "Pfad", "%windir%\\x.exe", REG_EXPAND_SZ);
   StoreString(HKEY_CURRENT_USER, key, "Tab", "a\tb\tc");
   TValueList list = {{"schon da", "x", REG_SZ}};
-  ReadKeyValues(HKEY_CURRENT_USER, key, list);
+  ReadKeyValues(HKEY_CURRENT_USER, key, list, NativeRegistryView());
   std::vector<TStoredValue> stored = Stored();
   ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[0], (TRunValue{"schon da", "x", REG_SZ}));
@@ -65,9 +67,9 @@ TEST_F(RunKeyValuesTest, ReadsNamesDataAndTypesInEnumerationOrderAppendingToTheL
 TEST_F(RunKeyValuesTest, AMissingKeyReadsAsNothingAndWritingToItCreatesNothingAndSaysSo) {
   const std::string missing = key + "\\Fehlt";
   TValueList list;
-  ReadKeyValues(HKEY_CURRENT_USER, missing, list);
+  ReadKeyValues(HKEY_CURRENT_USER, missing, list, NativeRegistryView());
   EXPECT_TRUE(list.empty());
-  EXPECT_FALSE(WriteKeyChanges(HKEY_CURRENT_USER, missing, {{}, {{"A", "a.exe", REG_SZ}}}));
+  EXPECT_FALSE(WriteKeyChanges(HKEY_CURRENT_USER, missing, {{}, {{"A", "a.exe", REG_SZ}}}, NativeRegistryView()));
   HKEY opened;
   EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, missing.c_str(), 0, KEY_READ, &opened), ERROR_SUCCESS);
   ExpectShown(dialogs, {Error("Konnte Wert A nicht in Registrierung schreiben!")});
@@ -169,11 +171,11 @@ TEST_F(RunKeyValuesTest, EachValueThatCannotBeDeletedOrWrittenIsReportedInOrderA
   const std::string tooLong(17000, 'L');
   TKeyChanges changes = {{{"Fehlt", "", REG_SZ}, {"Bleibt", "b.exe", REG_SZ}},
                          {{tooLong, "l.exe", REG_SZ}, {"Gut", "g.exe", REG_SZ}}};
-  EXPECT_FALSE(WriteKeyChanges(HKEY_CURRENT_USER, key, changes));
+  EXPECT_FALSE(WriteKeyChanges(HKEY_CURRENT_USER, key, changes, NativeRegistryView()));
   ExpectShown(dialogs, {Error("Konnte Wert Fehlt nicht entfernen! Der Eintrag verbleibt in der Registrierung."),
                         Error("Konnte Wert " + tooLong + " nicht in Registrierung schreiben!")});
   EXPECT_EQ(Stored(), (std::vector<TStoredValue>{{"Gut", "g.exe", REG_SZ}}));
-  EXPECT_TRUE(WriteKeyChanges(HKEY_CURRENT_USER, key, {{{"Gut", "", REG_SZ}}, {}}));
+  EXPECT_TRUE(WriteKeyChanges(HKEY_CURRENT_USER, key, {{{"Gut", "", REG_SZ}}, {}}, NativeRegistryView()));
   EXPECT_TRUE(Stored().empty());
 }
 
