@@ -16,7 +16,9 @@ source "$root/scripts/wine-loader.sh"
 
 # The name ends in the family (_9x, _nt) that the tests expect the version to be.
 family() { case "$1" in win95 | win98 | winme) echo 9x ;; *) echo nt ;; esac; }
-count() { sed -n "s/^\[  $1 *\] \([0-9]*\) test.*/\1/p" "$2" | head -1; }
+# The program's own summary is the last: a case that starts the test program
+# again (at another resolution) prints one of its own before it.
+count() { sed -n "s/^\[  $1 *\] \([0-9]*\) test.*/\1/p" "$2" | tail -1; }
 
 rows="$(mktemp)"
 trap 'rm -f "$rows"' EXIT
@@ -31,7 +33,7 @@ run_versions() {
   for f in 9x nt; do cp "$folder/velmora_tests_nt.exe" "$folder/velmora_tests_version_$f.exe"; done
   local log="$folder/versions"
   mkdir -p "$log"
-  trap '"$folder/wine-run.sh" --stop-server; rm -f "$folder"/velmora_tests_version_{9x,nt}.exe' EXIT
+  trap "'$folder/wine-run.sh' --stop-server; rm -f '$folder'/velmora_tests_version_{9x,nt}.exe" EXIT
   "$folder/wine-run.sh" --start-server
   local version name status passed failed skipped result start
   for version in "${versions[@]}"; do

@@ -26,9 +26,10 @@ std::wstring TextOf(const TKeyValue& value);
 TKeyValue TextValue(const std::wstring& name, const std::wstring& text, DWORD type);
 
 // view is the registry view to open the key in (KEY_WOW64_32KEY or
-// KEY_WOW64_64KEY on 64-bit Windows, 0 elsewhere).
+// KEY_WOW64_64KEY on 64-bit Windows, 0 elsewhere). It has no default: left
+// out, a 32-bit program on 64-bit Windows would see the 32-bit view.
 
 // Every value in enumeration order; none when the key cannot be opened.
-std::optional<TKeyValues> ReadKeyValues(HKEY root, const std::string& subKey, REGSAM view = 0);
-LONG WriteKeyValue(HKEY root, const std::string& subKey, const TKeyValue& value, REGSAM view = 0);
-LONG DeleteKeyValue(HKEY root, const std::string& subKey, const std::wstring& name, REGSAM view = 0);
+std::optional<TKeyValues> ReadKeyValues(HKEY root, const std::string& subKey, REGSAM view);
+LONG WriteKeyValue(HKEY root, const std::string& subKey, const TKeyValue& value, REGSAM view);
+LONG DeleteKeyValue(HKEY root, const std::string& subKey, const std::wstring& name, REGSAM view);

@@ -24,6 +24,6 @@ std::string SwitchedOffFolder(const std::string& folder);
 // Makes the sub-key of runKey exist, below runKey as it is: a missing runKey
 // is not made. The Win32 error code of the failure, if any. view is the
 // registry view of runKey (0, KEY_WOW64_32KEY or KEY_WOW64_64KEY).
-LONG CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view = 0);
+LONG CreateSwitchedOffKey(HKEY root, const std::string& runKey, REGSAM view);
 // Removes the sub-key of runKey when it holds nothing any more.
-void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view = 0);
+void RemoveSwitchedOffKeyIfEmpty(HKEY root, const std::string& runKey, REGSAM view);

@@ -16,7 +16,7 @@ class RunKeyValuesTest : public testing::Test {
   TScratchKey scratch{"RunKeyValues"};
   const std::string& key = scratch.SubKey();
 
-  TKeyValues Read() { return ReadKeyValues(HKEY_CURRENT_USER, key).value_or(TKeyValues{{L"<kein Schlüssel>", REG_NONE, ""}}); }
+  TKeyValues Read() { return ReadKeyValues(HKEY_CURRENT_USER, key, NativeRegistryView()).value_or(TKeyValues{{L"<kein Schlüssel>", REG_NONE, ""}}); }
 };
 
 TEST_F(RunKeyValuesTest, AKeyReadsAsEveryValueInEnumerationOrderWithTypeAndBytesAndAMissingKeyAsNone) {
@@ -45,7 +45,7 @@ TEST_F(RunKeyValuesTest, AKeyReadsAsEveryValueInEnumerationOrderWithTypeAndBytes
   EXPECT_EQ(text(L""), L"C:\\standard.exe");
   EXPECT_EQ(text(L"Pfad"), L"%windir%\\x.exe");
   EXPECT_EQ(text(L"Name\tmit Tab"), L"a\tb");
-  EXPECT_FALSE(ReadKeyValues(HKEY_CURRENT_USER, key + "\\Fehlt").has_value());
+  EXPECT_FALSE(ReadKeyValues(HKEY_CURRENT_USER, key + "\\Fehlt", NativeRegistryView()).has_value());
 }
 
 TEST_F(RunKeyValuesTest, EveryValueIsReadWhateverTheLengthOfItsNameOrData) {
@@ -70,7 +70,7 @@ TEST_F(RunKeyValuesTest, TextsComeBackExactlyAsWrittenAndTextUpToItsFirstZero) {
   if (IsWinNT) texts.push_back({L"\u041F\u0440\u043E\u0433", L"C:\\\u65E5\u672C\\app.exe"});
   for (const auto& [name, text] : texts) {
     const TKeyValue value = TextValue(name, text, REG_EXPAND_SZ);
-    EXPECT_EQ(WriteKeyValue(HKEY_CURRENT_USER, key, value), ERROR_SUCCESS);
+    EXPECT_EQ(WriteKeyValue(HKEY_CURRENT_USER, key, value, NativeRegistryView()), ERROR_SUCCESS);
     EXPECT_EQ(TextOf(value), text);
   }
   StoreWideValue(HKEY_CURRENT_USER, key, {L"Rest", WideTextBytes(std::wstring(L"rest.exe\0Rest", 13))});
@@ -83,16 +83,16 @@ TEST_F(RunKeyValuesTest, TextsComeBackExactlyAsWrittenAndTextUpToItsFirstZero) {
 
 TEST_F(RunKeyValuesTest, WritingAndDeletingGiveTheirErrorCodeAndNeverMakeAKey) {
   const std::string missing = key + "\\Fehlt";
-  EXPECT_EQ(WriteKeyValue(HKEY_CURRENT_USER, missing, TextValue(L"A", L"a.exe", REG_SZ)), ERROR_FILE_NOT_FOUND);
-  EXPECT_EQ(DeleteKeyValue(HKEY_CURRENT_USER, missing, L"A"), ERROR_FILE_NOT_FOUND);
-  EXPECT_FALSE(ReadKeyValues(HKEY_CURRENT_USER, missing).has_value());
-  EXPECT_EQ(DeleteKeyValue(HKEY_CURRENT_USER, key, L"A"), ERROR_FILE_NOT_FOUND);
-  EXPECT_NE(WriteKeyValue(HKEY_CURRENT_USER, key, TextValue(std::wstring(17000, L'L'), L"l.exe", REG_SZ)),
+  EXPECT_EQ(WriteKeyValue(HKEY_CURRENT_USER, missing, TextValue(L"A", L"a.exe", REG_SZ), NativeRegistryView()), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(DeleteKeyValue(HKEY_CURRENT_USER, missing, L"A", NativeRegistryView()), ERROR_FILE_NOT_FOUND);
+  EXPECT_FALSE(ReadKeyValues(HKEY_CURRENT_USER, missing, NativeRegistryView()).has_value());
+  EXPECT_EQ(DeleteKeyValue(HKEY_CURRENT_USER, key, L"A", NativeRegistryView()), ERROR_FILE_NOT_FOUND);
+  EXPECT_NE(WriteKeyValue(HKEY_CURRENT_USER, key, TextValue(std::wstring(17000, L'L'), L"l.exe", REG_SZ), NativeRegistryView()),
             ERROR_SUCCESS);
   const TKeyValue number = {L"Zahl", REG_DWORD, std::string("\x07\0\0\0", 4)};
-  EXPECT_EQ(WriteKeyValue(HKEY_CURRENT_USER, key, number), ERROR_SUCCESS);
+  EXPECT_EQ(WriteKeyValue(HKEY_CURRENT_USER, key, number, NativeRegistryView()), ERROR_SUCCESS);
   EXPECT_EQ(Read(), TKeyValues{number});
-  EXPECT_EQ(DeleteKeyValue(HKEY_CURRENT_USER, key, L"zahl"), ERROR_SUCCESS);
+  EXPECT_EQ(DeleteKeyValue(HKEY_CURRENT_USER, key, L"zahl", NativeRegistryView()), ERROR_SUCCESS);
   EXPECT_EQ(Read(), TKeyValues{});
 }
 
