@@ -134,6 +134,7 @@ TEST_F(RegistryStatusTest, AddedAndRenamedEntriesTakeTheStatusOfTheirNameAndTheC
 
 TEST_F(RegistryStatusTest, TheMachinesRunKeyTakesItsSwitchesFromRunAndIts32BitViewFromRun32) {
   if (!IsWin8OrLater()) return;  // no column before Windows 8 (see above)
+  if (!IsWin64()) return;        // 32-bit Windows has one view, and no button for another
   const std::string subKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
   StoreValue(HKEY_LOCAL_MACHINE, subKey, {"Gleich", "64.exe"}, KEY_WOW64_64KEY);
   StoreValue(HKEY_LOCAL_MACHINE, subKey, {"Gleich", "32.exe"}, KEY_WOW64_32KEY);
