@@ -18,7 +18,10 @@ HMENU BuildCommandMenu(const std::vector<TCommand>& commands) {
   for (size_t i = 0; i < commands.size(); ++i) {
     const TCommand& command = commands[i];
     std::string text = command.caption;
-    if (command.key != TListKey::None) text += "\t" + KeyName(command.key);
+    if (command.key != TListKey::None) {
+      text += '\t';
+      text += KeyName(command.key);
+    }
     AppendMenuA(menu, MF_STRING | (command.enabled ? MF_ENABLED : MF_GRAYED), i + 1, text.c_str());
   }
   return menu;

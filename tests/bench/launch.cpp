@@ -113,6 +113,6 @@ int main(int argc, char** argv) {
   WaitForSingleObject(process.hProcess, INFINITE);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  std::printf("window %.0f ready %.0f peak %zu\n", shown, ready, memory.PeakWorkingSetSize / 1024);
+  std::printf("window %.0f ready %.0f peak %lu\n", shown, ready, static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
   return shown >= 0 && ready >= 0 ? 0 : 1;
 }
