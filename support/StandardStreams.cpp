@@ -23,14 +23,6 @@ bool AttachParentConsole() {
   return attached;
 }
 
-std::string InCodePage(const std::wstring& text, UINT codePage) {
-  if (text.empty()) return "";
-  const int size = static_cast<int>(text.size());
-  std::string bytes(WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-  return bytes;
-}
-
 }  // namespace
 
 TStandardStream::TStandardStream(TStreamKind kind) {

@@ -12,3 +12,5 @@ bool HasAnsiForm(const std::wstring& text);
 // UTF-8, the form of the lists for administrators, exact for every character.
 std::string Utf8FromWide(const std::wstring& text);
 std::wstring WideFromUtf8(const std::string& text);
+// In any code page Windows knows (the console's, the OEM one).
+std::string InCodePage(const std::wstring& text, unsigned codePage);
