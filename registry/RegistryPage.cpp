@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <unordered_set>
+#include <utility>
 
 #include "registry/ListViewCompare.h"
 #include "registry/RegistryTexts.h"
@@ -136,13 +138,24 @@ TListRow TRegistryPage::RowOf(const TRunEntry& entry) const {
           StartupStatusText(entries_->Approvals(), shown.name, waiting), shown.state == TEntryState::On};
 }
 
+// Each entry found by its id once per drawing, not by a search through the
+// key for every row: a key can hold many thousands of values.
+std::unordered_map<int, const TRunEntry*> TRegistryPage::EntriesById() const {
+  std::unordered_map<int, const TRunEntry*> byId;
+  for (const TRunEntry& entry : entries_->Entries())
+    if (!entry.removed) byId.emplace(entry.id, &entry);
+  return byId;
+}
+
 // Rows keep their order; an entry new to the list comes last.
 void TRegistryPage::UpdateRowIds() {
+  const auto byId = EntriesById();
   std::vector<int> ids;
+  std::unordered_set<int> listed;
   for (int id : rowIds_)
-    if (entries_->Find(id)) ids.push_back(id);
+    if (byId.count(id) && listed.insert(id).second) ids.push_back(id);
   for (const TRunEntry& entry : entries_->Entries())
-    if (!entry.removed && std::find(ids.begin(), ids.end(), entry.id) == ids.end()) ids.push_back(entry.id);
+    if (!entry.removed && listed.insert(entry.id).second) ids.push_back(entry.id);
   rowIds_ = std::move(ids);
 }
 
@@ -150,8 +163,9 @@ void TRegistryPage::Draw() { Draw(SelectedId()); }
 
 void TRegistryPage::Draw(int selectedId) {
   UpdateRowIds();
+  const auto byId = EntriesById();
   std::vector<TListRow> rows;
-  for (int id : rowIds_) rows.push_back(RowOf(*entries_->Find(id)));
+  for (int id : rowIds_) rows.push_back(RowOf(*byId.at(id)));
   RegView.SetRows(std::move(rows));
   SelectEntry(selectedId);
   UpdateListButtons();
@@ -160,15 +174,24 @@ void TRegistryPage::Draw(int selectedId) {
 void TRegistryPage::SortRows(int column, bool ascending) {
   const int selectedId = SelectedId();
   UpdateRowIds();
-  std::stable_sort(rowIds_.begin(), rowIds_.end(), [&](int a, int b) {
-    return CompareByColumn(RowOf(*entries_->Find(a)), RowOf(*entries_->Find(b)), column, ascending) < 0;
+  // Each row's texts are made once, not at every comparison.
+  const auto byId = EntriesById();
+  std::vector<std::pair<int, TListRow>> rows;
+  for (int id : rowIds_) rows.emplace_back(id, RowOf(*byId.at(id)));
+  std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+    return CompareByColumn(a.second, b.second, column, ascending) < 0;
   });
+  for (size_t i = 0; i < rows.size(); ++i) rowIds_[i] = rows[i].first;
   Draw(selectedId);
 }
 
 std::vector<const TRunEntry*> TRegistryPage::ShownEntries() const {
+  const auto byId = EntriesById();
   std::vector<const TRunEntry*> shown;
-  for (int id : rowIds_) shown.push_back(entries_->Find(id));
+  for (int id : rowIds_) {
+    const auto found = byId.find(id);
+    shown.push_back(found != byId.end() ? found->second : nullptr);
+  }
   return shown;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "toolkit/Button.h"
@@ -83,6 +84,7 @@ class TRegistryPage : public TDialog, public TPage {
   // stays selected.
   void Draw();
   void Draw(int selectedId);
+  std::unordered_map<int, const TRunEntry*> EntriesById() const;
   void UpdateRowIds();
   TListRow RowOf(const TRunEntry& entry) const;
   void SortRows(int column, bool ascending);

@@ -92,7 +92,13 @@ report() {  # report LABEL NAME...: one table row of medians (window / ready) an
   echo
 }
 
-ratio() { awk -v a="$(median <"$work/$1.ready")" -v b="$(median <"$work/$2.ready")" 'BEGIN { printf "%.2f", a / b }'; }
+ratio() {  # ratio A B: A's median against B's, or – when either made no measurement
+  if [ -s "$work/$1.ready" ] && [ -s "$work/$2.ready" ]; then
+    awk -v a="$(median <"$work/$1.ready")" -v b="$(median <"$work/$2.ready")" 'BEGIN { printf "%.2fx", a / b }'
+  else
+    printf '–'
+  fi
+}
 
 for flavour in win98 winxp; do
   wine reg add 'HKCU\Software\Wine' /v Version /d "$flavour" /f >/dev/null 2>&1
@@ -134,7 +140,9 @@ for flavour in win98 winxp; do
   report "window shown, 5 MB System.ini" text5-velmora-window
   report "System.ini 1 MB shown" text1-velmora "" text1-notepad
   report "System.ini 5 MB shown" text5-velmora "" text5-notepad
-  echo "Velmora's window against regedit's: $(ratio start-velmora start-regedit)x, against notepad's: $(ratio start-velmora start-notepad)x"
+  echo "Velmora's window against regedit's: $(ratio start-velmora start-regedit), against notepad's: $(ratio start-velmora start-notepad)"
+  echo "Run key against regedit: 5,000 values $(ratio run5000-velmora run5000-regedit), 20,000 values $(ratio run20000-velmora run20000-regedit)"
+  echo "System.ini against notepad: 1 MB $(ratio text1-velmora text1-notepad), 5 MB $(ratio text5-velmora text5-notepad)"
   echo
 done
 

@@ -1,6 +1,7 @@
 #include "support/TextFile.h"
 
 #include <windows.h>
+#include <utility>
 
 #include "support/FileReplace.h"
 #include "support/WholeFile.h"
@@ -12,11 +13,23 @@ bool LoadTextFile(const std::string& path, TLoadedText& loaded) {
   size_t nul = bytes.find('\0');
   loaded.hasNulByte = nul != std::string::npos;
   if (loaded.hasNulByte) bytes.resize(nul);
-  loaded.text = NormaliseLineEnds(bytes);
+  loaded.text = NormaliseLineEnds(std::move(bytes));
   return true;
 }
 
-std::string NormaliseLineEnds(const std::string& text) {
+namespace {
+
+bool HasOnlyCrLfLineEnds(const std::string& text) {
+  for (size_t i = text.find_first_of("\r\n"); i != std::string::npos; i = text.find_first_of("\r\n", i + 2))
+    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') return false;
+  return true;
+}
+
+}  // namespace
+
+std::string NormaliseLineEnds(std::string text) {
+  // Files written on Windows have nothing to change: they are not copied.
+  if (HasOnlyCrLfLineEnds(text)) return text;
   std::string result;
   result.reserve(text.size() + text.size() / 16);
   for (size_t i = 0; i < text.size(); ++i) {

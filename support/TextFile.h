@@ -13,7 +13,7 @@ struct TLoadedText {
 bool LoadTextFile(const std::string& path, TLoadedText& loaded);
 
 // A lone CR or a lone LF becomes CR LF.
-std::string NormaliseLineEnds(const std::string& text);
+std::string NormaliseLineEnds(std::string text);
 
 // Writes the text completely beside the file, then puts it in the file's
 // place: on any failure the old file is left as it was. False on failure.

@@ -38,13 +38,22 @@ TWriteResult WriteAll(HANDLE file, const std::string& bytes) {
   return complete ? TWriteResult::Written : TWriteResult::Incomplete;
 }
 
+// The bytes go straight into a string of the file's size (one byte more, to
+// see its end in the same pass): a file of megabytes is copied only once.
 bool ReadAll(HANDLE file, std::string& bytes) {
   if (file == INVALID_HANDLE_VALUE) return false;
-  bytes.clear();
-  char chunk[64 * 1024];
+  const DWORD size = GetFileSize(file, nullptr);
+  bytes.assign(size == INVALID_FILE_SIZE ? 0 : size + size_t{1}, '\0');
+  size_t filled = 0;
   DWORD read = 0;
   bool ok;
-  while ((ok = ReadFile(file, chunk, sizeof chunk, &read, nullptr)) && read > 0) bytes.append(chunk, read);
+  do {
+    // A file that grew while it was read is read to its new end.
+    if (filled == bytes.size()) bytes.resize(filled + 64 * 1024);
+    ok = ReadFile(file, &bytes[filled], static_cast<DWORD>(bytes.size() - filled), &read, nullptr);
+    filled += ok ? read : 0;
+  } while (ok && read > 0);
+  bytes.resize(filled);
   CloseHandle(file);
   return ok;
 }

@@ -5,6 +5,7 @@
 
 #include "app/MainForm.h"
 #include "support/SystemLocations.h"
+#include "support/TextFile.h"
 #include "support/Tools.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
@@ -180,6 +181,35 @@ TEST_F(TextFilePageTest, AOneMegabyteFileIsShownWhole) {
   WriteFileBytes(boot.File("Config.sys"), big);
   Open();
   EXPECT_EQ(form->Config->Memo.Text().size(), big.size());
+}
+
+// Every line end the file has is shown as CR LF, whether or not the file
+// needed a change, and the bytes between them are kept.
+TEST(LoadTextFile, GivesEveryLineEndAsCrLf) {
+  const std::string longer = std::string(200000, 'x') + "\r\n" + std::string(70000, 'y');  // more than a read
+  const struct {
+    std::string file, shown;
+  } cases[] = {
+      {"", ""},
+      {"A\r\nB\r\n", "A\r\nB\r\n"},
+      {"A\nB", "A\r\nB"},
+      {"\nA", "\r\nA"},
+      {"A\rB", "A\r\nB"},
+      {"A\r\nB\r", "A\r\nB\r\n"},
+      {"A\r\r\nB", "A\r\n\r\nB"},
+      {"A\n\rB\r\n", "A\r\n\r\nB\r\n"},
+      {longer, longer},
+  };
+  TScratchFolder folder("load-text-file");
+  for (const auto& c : cases) {
+    WriteFileBytes(folder.File("Config.sys"), c.file);
+    TLoadedText loaded;
+    ASSERT_TRUE(LoadTextFile(folder.File("Config.sys"), loaded));
+    EXPECT_EQ(loaded.text, c.shown) << c.file.substr(0, 20);
+    EXPECT_FALSE(loaded.hasNulByte);
+  }
+  TLoadedText missing;
+  EXPECT_FALSE(LoadTextFile(folder.File("Missing.sys"), missing));
 }
 
 TEST_F(TextFilePageTest, DosstartCanOnlyBeReloadedOnTheNtFamily) {

@@ -33,7 +33,9 @@ class TMemo : public TControl {
   std::function<void()> OnChange;
 
   void SetText(const std::string& text) {
-    if (text == Text()) return;
+    // Reading megabytes back costs nearly as much as setting them: a text of
+    // another length is set without; the same text is not set again at all.
+    if (TextLength() == text.size() && text == Text()) return;
     TControl::SetText(text);
     if (OnChange) OnChange();
   }
@@ -43,6 +45,7 @@ class TMemo : public TControl {
     for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
     SetText(text);
   }
+  size_t TextLength() const { return static_cast<size_t>(GetWindowTextLengthA(Handle())); }
   bool ReadOnly() const { return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
   void SetReadOnly(bool readOnly) { SendMessageA(Handle(), EM_SETREADONLY, readOnly, 0); }
 

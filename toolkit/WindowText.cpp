@@ -1,11 +1,10 @@
 #include "toolkit/WindowText.h"
 
-#include <vector>
-
+// Straight into the string: the text of a memo can be megabytes.
 std::string WindowText(HWND window) {
-  std::vector<char> buffer(GetWindowTextLengthA(window) + 1);
-  int length = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), length);
+  std::string text(GetWindowTextLengthA(window), '\0');
+  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size() + 1)));
+  return text;
 }
 
 // Class names are at most 256 characters long.
