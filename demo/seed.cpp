@@ -215,8 +215,10 @@ bool SeedServices() {
       ok = false;
       continue;
     }
-    SERVICE_DELAYED_AUTO_START_INFO delayed = {sample.delayed};
-    ok &= ChangeServiceConfig2W(service, SERVICE_CONFIG_DELAYED_AUTO_START_INFO, &delayed) != 0;
+    // As installers write it: Wine's service manager refuses to set it.
+    const DWORD delayed = sample.delayed;
+    ok &= StoreValue(HKEY_LOCAL_MACHINE, ServiceKey(sample.name), "DelayedAutostart",
+                     reinterpret_cast<const BYTE*>(&delayed), sizeof(delayed), REG_DWORD);
     if (sample.switchedOff) ok &= RememberStart(sample.name, {SERVICE_AUTO_START, 0}) == ERROR_SUCCESS;
     CloseServiceHandle(service);
   }

@@ -57,9 +57,11 @@ TServicesPage::TServicesPage(HWND pageControlHandle, TPageControl& pageControl, 
   ServicesLV.OnCheck = [this](int index) { ServicesLVCheck(index); };
 }
 
+// The 9x family has nothing to list: the page is its one line.
 void TServicesPage::ApplyPlatform(bool isWinNT) {
-  for (TControl* control : std::initializer_list<TControl*>{&HideWindowsChkBox, &ServicesLV, &ServicesRefreshBtn})
-    control->SetEnabled(isWinNT);
+  for (TControl* control :
+       std::initializer_list<TControl*>{&HideWindowsChkBox, &ServicesLV, &ServicesCheckBtn, &ServicesRefreshBtn})
+    control->SetVisible(isWinNT);
   ShowState();
 }
 
@@ -96,6 +98,7 @@ void TServicesPage::DrawServices() {
 // Switched off or not: a service whose program is gone is a fault.
 void TServicesPage::ServicesCheckBtnClick() {
   ServicesRefreshBtnClick();
+  if (!services_.Available()) return;  // the line above the list says why
   bool allFound = true;
   for (int i = 0; i < ServicesLV.Count(); ++i) {
     const TServiceEntry& service = EntryOf(i);

@@ -54,7 +54,9 @@ TEST_F(ServicesPageTest, DrawsTheServicesSwitchesThemByTheirBoxesAndPointsThe9xF
   if (!IsWinNT) {
     EXPECT_EQ(Page().ServicesLabel.Text(), ServicesTexts::kNo9xServices);
     EXPECT_EQ(View().Count(), 0);
-    EXPECT_FALSE(View().Enabled());
+    for (const TControl* control : std::initializer_list<const TControl*>{
+             &Page().HideWindowsChkBox, &View(), &Page().ServicesCheckBtn, &Page().ServicesRefreshBtn})
+      EXPECT_FALSE(GetWindowLongA(control->Handle(), GWL_STYLE) & WS_VISIBLE) << "one line and nothing else";
     return;
   }
   EXPECT_EQ(Page().ServicesLabel.Text(), ServicesTexts::kIntro);
