@@ -23,7 +23,6 @@ TServiceEntry EntryOf(const TServiceConfig& config, TEntryState state, const std
   service.entry.place = {HKEY_LOCAL_MACHINE, ServiceKey(config.name), 0};
   service.entry.name = config.name;
   service.entry.command = config.imagePath;
-  service.entry.type = REG_EXPAND_SZ;
   service.entry.state = state;
   service.entry.editable = HasAnsiForm(config.name);
   service.displayName = config.displayName.empty() ? config.name : config.displayName;

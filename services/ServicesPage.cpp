@@ -53,7 +53,6 @@ TServicesPage::TServicesPage(HWND pageControlHandle, TPageControl& pageControl, 
   HideWindowsChkBox.OnClick = [this] { DrawServices(); };
   ServicesRefreshBtn.OnClick = [this] { ServicesRefreshBtnClick(); };
   ServicesCheckBtn.OnClick = [this] { ServicesCheckBtnClick(); };
-  ServicesLV.OnEditing = [](int, bool& allowEdit) { allowEdit = false; };
   ServicesLV.OnCheck = [this](int index) { ServicesLVCheck(index); };
 }
 
