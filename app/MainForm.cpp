@@ -27,19 +27,22 @@ struct TPageTab {
   int image;
 };
 
-// The thirteen pages in tab order; the index is also the page's number.
+// The fourteen pages in tab order; the index is also the page's number. The
+// services follow the other places Windows starts programs from at logon,
+// before the files of the old Windows versions.
 constexpr TPageTab kPageTabs[] = {
-    {"Info", 0},         {"Registry", 1},     {"Autostart", 2},    {"Win.ini", 3},      {"System.ini", 3},
-    {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4}, {"Autoexec.bat", 4}, {"Config.sys", 5},
-    {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7},
+    {"Info", 0},          {"Registry", 1},     {"Autostart", 2},    {"Dienste", 1},       {"Win.ini", 3},
+    {"System.ini", 3},    {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4},  {"Autoexec.bat", 4},
+    {"Config.sys", 5},    {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7},
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
 constexpr int kAutostartPage = 2;
-constexpr int kWinIniPage = 3;
-constexpr int kMsdosPage = 10;
-constexpr int kBackupPage = 11;
-constexpr int kRestartPage = 12;
+constexpr int kServicesPage = 3;
+constexpr int kWinIniPage = 4;
+constexpr int kMsdosPage = 11;
+constexpr int kBackupPage = 12;
+constexpr int kRestartPage = 13;
 
 struct TTextPageEntry {
   int pageIndex;
@@ -50,12 +53,12 @@ struct TTextPageEntry {
 
 // The six text pages, in the order in which they are loaded.
 const TTextPageEntry kTextPages[] = {
-    {4, &TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
-    {5, &TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
-    {6, &TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
-    {7, &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true}, TPageFlag::Dosstart},
-    {8, &TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
-    {9, &TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
+    {5, &TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
+    {6, &TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
+    {7, &TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
+    {8, &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true}, TPageFlag::Dosstart},
+    {9, &TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
+    {10, &TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
 };
 
 void RegisterWindowClass() {
@@ -148,6 +151,7 @@ void TMainForm::CreatePages() {
                                            Unsaved.Flag(TPageFlag::Registry));
   Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->Save(); });
   Startup = std::make_unique<TAutostartPage>(pages, *AutoStartPageControl, PCImageList.Handle(), ShellLink);
+  Services = std::make_unique<TServicesPage>(pages, *AutoStartPageControl, PCImageList.Handle());
   BackupRestore = std::make_unique<TBackupPage>(
       pages, TBackupHost{*AutoStartPageControl, [this] {
                            bool canClose = true;
@@ -164,6 +168,7 @@ void TMainForm::CreatePages() {
   HWND sheets[std::size(kPageTabs)] = {};
   sheets[kRegistryPage] = WinReg->Handle();
   sheets[kAutostartPage] = Startup->Handle();
+  sheets[kServicesPage] = Services->Handle();
   sheets[kWinIniPage] = WinIni->Handle();
   sheets[kMsdosPage] = msdossys->Handle();
   sheets[kBackupPage] = BackupRestore->Handle();
@@ -202,8 +207,9 @@ void TMainForm::LoadAllPages() {
 }
 
 std::vector<TPage*> TMainForm::Pages() const {
-  return {WinReg.get(),      WinIni.get(),   SystemIni.get(), ControlIni.get(), Startup.get(),        WinstartBat.get(),
-          Dosstart.get(),    Autoexec.get(), Config.get(),    msdossys.get(),   BackupRestore.get()};
+  return {WinReg.get(),   WinIni.get(),      SystemIni.get(), ControlIni.get(), Startup.get(),
+          Services.get(), WinstartBat.get(), Dosstart.get(),  Autoexec.get(),   Config.get(),
+          msdossys.get(), BackupRestore.get()};
 }
 
 void TMainForm::ApplyPlatform() {

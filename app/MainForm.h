@@ -1,5 +1,5 @@
 #pragma once
-// The main window: thirteen tab pages, the backups switch of the system
+// The main window: fourteen tab pages, the backups switch of the system
 // menus, the start-up sequence and the questions asked on closing.
 
 #include <windows.h>
@@ -20,6 +20,7 @@
 #include "support/MyIni.h"
 #include "pages/AutostartPage.h"
 #include "registry/RegistryPage.h"
+#include "services/ServicesPage.h"
 #include "support/SheLink.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/FocusMemory.h"
@@ -67,6 +68,7 @@ class TMainForm {
   std::unique_ptr<TInfoPage> Info;
   std::unique_ptr<TRegistryPage> WinReg;
   std::unique_ptr<TAutostartPage> Startup;
+  std::unique_ptr<TServicesPage> Services;
   std::unique_ptr<TWinIniPage> WinIni;
   std::unique_ptr<TTextFilePage> SystemIni, ControlIni, WinstartBat, Dosstart, Autoexec, Config;
   std::unique_ptr<TMsdosPage> msdossys;

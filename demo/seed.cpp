@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/DesktopInteraction.h"
+#include "services/StartMemory.h"
 #include "support/SheLink.h"
 #include "support/SystemLocations.h"
 
@@ -185,6 +186,46 @@ bool SeedStartupFolders() {
   return ok;
 }
 
+struct TSampleService {
+  const wchar_t* name;
+  const wchar_t* displayName;
+  const wchar_t* imagePath;
+  bool delayed;
+  bool switchedOff;  // as Velmora leaves one it switched off
+};
+
+// Programs that are missing: Wine's service manager starts nothing of them.
+const TSampleService kSampleServices[] = {
+    {L"UhrzeitDienst", L"Uhrzeit-Abgleich", L"C:\\Programme\\Uhrzeit\\uhrdienst.exe", false, false},
+    {L"Druckwaechter", L"Druckwächter", L"\"C:\\Program Files\\Druckerei\\wacht.exe\" /dienst", true, false},
+    {L"NetzHelfer", L"Netzwerk-Helfer", L"C:\\Programme\\Netz\\helfer.exe -k", false, true},
+};
+
+bool SeedServices() {
+  SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+  if (!manager) return false;
+  bool ok = true;
+  for (const TSampleService& sample : kSampleServices) {
+    SC_HANDLE service = OpenServiceW(manager, sample.name, SERVICE_ALL_ACCESS);
+    if (!service)
+      service = CreateServiceW(manager, sample.name, sample.displayName, SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
+                               sample.switchedOff ? SERVICE_DEMAND_START : SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
+                               sample.imagePath, nullptr, nullptr, nullptr, nullptr, nullptr);
+    if (!service) {
+      ok = false;
+      continue;
+    }
+    // As installers write it: Wine's service manager refuses to set it.
+    const DWORD delayed = sample.delayed;
+    ok &= StoreValue(HKEY_LOCAL_MACHINE, ServiceKey(sample.name), "DelayedAutostart",
+                     reinterpret_cast<const BYTE*>(&delayed), sizeof(delayed), REG_DWORD);
+    if (sample.switchedOff) ok &= RememberStart(sample.name, {SERVICE_AUTO_START, 0}) == ERROR_SUCCESS;
+    CloseServiceHandle(service);
+  }
+  CloseServiceHandle(manager);
+  return ok;
+}
+
 }  // namespace
 
 int main() {
@@ -203,6 +244,10 @@ int main() {
   CoUninitialize();
   if (!linksSeeded) {
     std::fputs("velmora demo: could not write the sample shortcuts\n", stderr);
+    return 1;
+  }
+  if (!SeedServices()) {
+    std::fputs("velmora demo: could not make the sample services\n", stderr);
     return 1;
   }
   std::puts("velmora demo: sample start-up entries written");

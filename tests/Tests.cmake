@@ -58,6 +58,16 @@ add_custom_target(velmora_cli ALL DEPENDS ${VELMORA_CLI_PROGRAMS})
 add_executable(velmora_marker WIN32 tests/marker/marker.cpp)
 velmora_target_settings(velmora_marker)
 
+# The services proof needs a new Wine session, which a test program cannot
+# start on its own server: a script does it around a small Windows program.
+add_executable(velmora_service_logon tests/logon/ServiceLogon.cpp)
+velmora_target_settings(velmora_service_logon)
+target_link_libraries(velmora_service_logon PRIVATE velmora_core)
+add_dependencies(velmora_service_logon velmora_marker)
+add_test(NAME nt.ServicesLogon COMMAND bash ${CMAKE_SOURCE_DIR}/tests/logon/service-logon.sh
+  ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:velmora_service_logon>)
+set_tests_properties(nt.ServicesLogon PROPERTIES FIXTURES_REQUIRED wine RUN_SERIAL TRUE)
+
 foreach(flavour ${VELMORA_FLAVOURS})
   add_executable(velmora_tests_${flavour} $<TARGET_OBJECTS:velmora_test_objs> ${VELMORA_RESOURCES})
   velmora_target_settings(velmora_tests_${flavour})

@@ -33,6 +33,7 @@ std::string TListView::ItemText(int index, int column) const {
 std::string TListView::Caption(int index) const { return ItemText(index, 0); }
 std::string TListView::SubItem(int index) const { return ItemText(index, 1); }
 std::string TListView::SubItem2(int index) const { return ItemText(index, 2); }
+std::string TListView::SubItem3(int index) const { return ItemText(index, 3); }
 
 LPARAM TListView::Data(int index) const {
   LVITEMA item = {};
@@ -47,7 +48,7 @@ TListRow TListView::Row(int index) const {
   item.mask = LVIF_PARAM | LVIF_IMAGE;
   item.iItem = index;
   SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return {Caption(index), SubItem(index), item.iImage, item.lParam, SubItem2(index), Checked(index)};
+  return {Caption(index), SubItem(index), item.iImage, item.lParam, SubItem2(index), Checked(index), SubItem3(index)};
 }
 
 void TListView::ShowCheckBoxes() {
@@ -76,6 +77,7 @@ void TListView::Insert(int index, const TListRow& row) {
   index = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   SetSubItem(index, row.subItem);
   if (!row.subItem2.empty()) SetSubItem2(index, row.subItem2);
+  if (!row.subItem3.empty()) SetItemText(index, 3, row.subItem3);
   if (HasCheckBoxes()) SetChecked(index, row.checked);
 }
 
@@ -160,6 +162,7 @@ void TListView::WriteAll(const std::vector<StoredRow>& rows) {
     SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     SetSubItem(i, row.subItem);
     SetSubItem2(i, row.subItem2);
+    SetItemText(i, 3, row.subItem3);
   }
 }
 

@@ -18,6 +18,7 @@ struct TListRow {
   LPARAM data = 0;
   std::string subItem2 = {};  // the third column's text, where the list has one
   bool checked = true;  // the row's check box, in a list that shows them
+  std::string subItem3 = {};  // the fourth column's text, where the list has one
 };
 
 class TListView : public TControl {
@@ -38,6 +39,7 @@ class TListView : public TControl {
   std::string Caption(int index) const;
   std::string SubItem(int index) const;
   std::string SubItem2(int index) const;
+  std::string SubItem3(int index) const;
   LPARAM Data(int index) const;
 
   void Add(const TListRow& row);
