@@ -27,11 +27,12 @@ struct TPageTab {
   int image;
 };
 
-// The thirteen pages in tab order; the index is also the page's number.
+// The fourteen pages in tab order; the index is also the page's number.
 constexpr TPageTab kPageTabs[] = {
     {"Info", 0},         {"Registry", 1},     {"Autostart", 2},    {"Win.ini", 3},      {"System.ini", 3},
     {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4}, {"Autoexec.bat", 4}, {"Config.sys", 5},
     {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7},
+    {"Weitere Orte", 1},
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
@@ -40,6 +41,7 @@ constexpr int kWinIniPage = 3;
 constexpr int kMsdosPage = 10;
 constexpr int kBackupPage = 11;
 constexpr int kRestartPage = 12;
+constexpr int kFurtherPlacesPage = 13;
 
 struct TTextPageEntry {
   int pageIndex;
@@ -168,6 +170,8 @@ void TMainForm::CreatePages() {
   sheets[kMsdosPage] = msdossys->Handle();
   sheets[kBackupPage] = BackupRestore->Handle();
   sheets[kRestartPage] = RebootWindows->Handle();
+  FurtherPlaces = std::make_unique<TFurtherPlacesPage>(pages, *AutoStartPageControl, PCImageList.Handle());
+  sheets[kFurtherPlacesPage] = FurtherPlaces->Handle();
   for (const TTextPageEntry& entry : kTextPages) {
     auto& page = this->*entry.page;
     page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
@@ -203,7 +207,8 @@ void TMainForm::LoadAllPages() {
 
 std::vector<TPage*> TMainForm::Pages() const {
   return {WinReg.get(),      WinIni.get(),   SystemIni.get(), ControlIni.get(), Startup.get(),        WinstartBat.get(),
-          Dosstart.get(),    Autoexec.get(), Config.get(),    msdossys.get(),   BackupRestore.get()};
+          Dosstart.get(),    Autoexec.get(), Config.get(),    msdossys.get(),   BackupRestore.get(),
+          FurtherPlaces.get()};
 }
 
 void TMainForm::ApplyPlatform() {

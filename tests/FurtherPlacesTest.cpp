@@ -15,6 +15,7 @@
 #include "support/Tools.h"
 #include "support/WindowsVersion.h"
 #include "tests/RegistrySandbox.h"
+#include "tests/SeededRegistry.h"
 
 namespace {
 
@@ -31,66 +32,12 @@ const std::string kTsRun = kNtVersion + "Terminal Server\\Install\\" + kVersion 
 
 std::string Machine(const std::string& subKey) { return "HKEY_LOCAL_MACHINE\\" + subKey; }
 
-// A key a test needs, made with those of its parents that were missing; at
-// the end the first missing one goes with all it holds.
-class TSeededKey {
- public:
-  TSeededKey(HKEY root, const std::string& subKey, REGSAM view = NativeRegistryView()) : root_(root), view_(view) {
-    for (size_t end = subKey.find('\\'); created_.empty(); end = subKey.find('\\', end + 1)) {
-      const std::string part = subKey.substr(0, end);
-      HKEY key;
-      if (RegOpenKeyExA(root, part.c_str(), 0, KEY_READ | view, &key) == ERROR_SUCCESS)
-        RegCloseKey(key);
-      else
-        created_ = part;
-      if (end == std::string::npos) break;
-    }
-    HKEY key;
-    RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &key, nullptr);
-    RegCloseKey(key);
-  }
-  ~TSeededKey() {
-    if (created_.empty()) return;
-    const size_t last = created_.rfind('\\');
-    HKEY parent;
-    if (RegOpenKeyExA(root_, created_.substr(0, last).c_str(), 0, KEY_ALL_ACCESS | view_, &parent) != ERROR_SUCCESS)
-      return;
-    RegDeleteTreeA(parent, created_.substr(last + 1).c_str());
-    RegCloseKey(parent);
-  }
-
- private:
-  HKEY root_;
-  REGSAM view_;
-  std::string created_;
-};
-
-// A value stored for a test, as it was again afterwards.
-class TSeededValue {
- public:
-  TSeededValue(HKEY root, const std::string& subKey, const TStoredValue& value, REGSAM view = NativeRegistryView())
-      : key_(root, subKey, view), kept_(root, subKey, value.name, view) {
-    StoreValue(root, subKey, value, view);
-  }
-
- private:
-  TSeededKey key_;
-  TKeptValue kept_;
-};
-
 std::string Multi(const std::vector<std::string>& texts) {
   std::string bytes;
   for (const std::string& text : texts) bytes += text + '\0';
   return bytes + '\0';
 }
 std::string Dword(DWORD number) { return std::string(reinterpret_cast<const char*>(&number), sizeof number); }
-
-struct TSeed {
-  HKEY root;
-  std::string subKey;
-  TStoredValue value;
-  REGSAM view = NativeRegistryView();
-};
 
 struct TRow {
   std::string location, name, shown;
@@ -112,9 +59,7 @@ std::vector<TRow> Rows(const std::vector<TFurtherEntry>& entries) {
 // The rows of the further places read with the seeds stored, those of the
 // keys given only.
 std::vector<TRow> RowsWith(const std::vector<TSeed>& seeds, const std::vector<std::string>& locations) {
-  std::vector<std::unique_ptr<TSeededValue>> stored;
-  for (const TSeed& seed : seeds)
-    stored.push_back(std::make_unique<TSeededValue>(seed.root, seed.subKey, seed.value, seed.view));
+  const auto stored = StoreSeeds(seeds);
   std::vector<TRow> rows;
   for (const TRow& row : Rows(ReadFurtherPlaces()))
     if (std::find(locations.begin(), locations.end(), row.location) != locations.end()) rows.push_back(row);
@@ -220,9 +165,7 @@ TEST(FurtherPlaces, NoneOnTheNineXFamilyAndReadingChangesNothing) {
       {HKEY_LOCAL_MACHINE, kWinlogon, {"Taskman", "C:\\Fremd\\tm.exe"}},
       {HKEY_LOCAL_MACHINE, kIfeo, {"Debugger", "C:\\Fremd\\instead.exe"}},
       {HKEY_LOCAL_MACHINE, kSessionManager, {"BootExecute", Multi({"autocheck autochk *", "x"}), REG_MULTI_SZ}}};
-  std::vector<std::unique_ptr<TSeededValue>> stored;
-  for (const TSeed& seed : seeds)
-    stored.push_back(std::make_unique<TSeededValue>(seed.root, seed.subKey, seed.value, seed.view));
+  const auto stored = StoreSeeds(seeds);
   std::vector<std::vector<TStoredValue>> before;
   for (const TSeed& seed : seeds) before.push_back(StoredValues(seed.root, seed.subKey));
   const std::vector<TFurtherEntry> entries = ReadFurtherPlaces();
