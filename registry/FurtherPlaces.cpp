@@ -209,7 +209,7 @@ std::vector<TFurtherEntry> ReadFurtherPlaces() {
 
 std::wstring ShownValue(const TKeyValue& value) {
   if (IsText(value.type)) return TextOf(value);
-  if (value.type == REG_DWORD) return std::to_wstring(DwordOf(value));
+  if (value.type == REG_DWORD) return WideFromAnsi(std::to_string(DwordOf(value)));
   std::wstring shown;
   if (value.type == REG_MULTI_SZ) {
     for (const std::wstring& text : MultiTexts(value)) shown += (shown.empty() ? L"" : L"; ") + text;
