@@ -21,8 +21,9 @@ namespace {
 const std::string kIfeo =
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\velmora-page.exe";
 const std::string kSessionManager = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
-const std::string kTsRunOnce = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Terminal Server\\Install\\"
-                               "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+// Below HKEY_CURRENT_USER: the 32-bit regedit that imports under WoW64
+// writes a machine's SOFTWARE key into the 32-bit view.
+const std::string kUserWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 
 std::string Multi(const std::vector<std::string>& texts) {
   std::string bytes;
@@ -33,8 +34,23 @@ std::string Multi(const std::vector<std::string>& texts) {
 const std::vector<TSeed> kSeeds = {
     {HKEY_LOCAL_MACHINE, kIfeo, {"Debugger", "C:\\Fremd\\statt.exe"}},
     {HKEY_LOCAL_MACHINE, kSessionManager, {"BootExecute", Multi({"autocheck autochk *", "fremd x"}), REG_MULTI_SZ}},
-    {HKEY_LOCAL_MACHINE, kTsRunOnce, {"Velmora \"Test\"", "%SystemRoot%\\ts.exe", REG_EXPAND_SZ}},
+    {HKEY_CURRENT_USER, kUserWinlogon, {"Shell", "\"%SystemRoot%\\ts.exe\" /x", REG_EXPAND_SZ}},
 };
+
+// The blocks of a REGEDIT4 text whose key is one of the seeds'.
+std::string KeysOfSeeds(const std::string& text) {
+  std::string kept = "REGEDIT4\r\n\r\n";
+  for (size_t start = text.find("\r\n["); start != std::string::npos;) {
+    const size_t end = text.find("\r\n\r\n", start);
+    const std::string block = text.substr(start + 2, end - start);
+    for (const TSeed& seed : kSeeds) {
+      const std::string root = seed.root == HKEY_CURRENT_USER ? "HKEY_CURRENT_USER\\" : "HKEY_LOCAL_MACHINE\\";
+      if (block.rfind("[" + root + seed.subKey + "]", 0) == 0) kept += block + "\r\n";
+    }
+    start = text.find("\r\n[", end);
+  }
+  return kept;
+}
 
 class FurtherPlacesPageTest : public testing::Test {
  protected:
@@ -71,8 +87,9 @@ TEST_F(FurtherPlacesPageTest, ListsEachPlaceWithItsValueAndWarningOnTheNtFamilyA
   EXPECT_EQ(RowsAt("Session Manager"),
             std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + kSessionManager +
                                      "\\BootExecute | autocheck autochk *; fremd x | Mehr als autocheck autochk *"});
-  EXPECT_EQ(RowsAt("Terminal Server"), std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + kTsRunOnce +
-                                                                "\\Velmora \"Test\" | %SystemRoot%\\ts.exe | "});
+  EXPECT_EQ(RowsAt("HKEY_CURRENT_USER"),
+            std::vector<std::string>{"HKEY_CURRENT_USER\\" + kUserWinlogon +
+                                     "\\Shell | \"%SystemRoot%\\ts.exe\" /x | Nicht von Windows"});
   EXPECT_TRUE(Page().ExportBtn.Enabled());
   const std::vector<TCommand> commands = Page().PlacesViewCommands();
   ASSERT_EQ(commands.size(), 2u);
@@ -96,7 +113,10 @@ TEST_F(FurtherPlacesPageTest, RegeditImportsTheExportBackToTheSameValues) {
   EXPECT_EQ(text.rfind("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\", 0), 0u) << text;
   EXPECT_NE(text.find("\"BootExecute\"=hex(7):61,75,74,6f"), std::string::npos) << text;
   for (const TSeed& seed : kSeeds) DeleteValue(seed.root, seed.subKey, seed.value.name, seed.view);
-  ImportWithRegedit(file);
+  // Only the seeds' keys go back: the rest of the list is the shared prefix's.
+  const std::string seedsFile = folder.File("seeds.reg");
+  WriteFileBytes(seedsFile, KeysOfSeeds(text));
+  ImportWithRegedit(seedsFile);
   for (size_t i = 0; i < kSeeds.size(); ++i)
     EXPECT_EQ(StoredValues(kSeeds[i].root, kSeeds[i].subKey, kSeeds[i].view), before[i]) << kSeeds[i].subKey;
 }
