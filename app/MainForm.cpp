@@ -27,22 +27,23 @@ struct TPageTab {
   int image;
 };
 
-// The fourteen pages in tab order; the index is also the page's number. The
-// services follow the other places Windows starts programs from at logon,
-// before the files of the old Windows versions.
+// The fifteen pages in tab order; the index is also the page's number. The
+// services and the further places follow the other places Windows starts
+// programs from at logon, before the files of the old Windows versions.
 constexpr TPageTab kPageTabs[] = {
-    {"Info", 0},          {"Registry", 1},     {"Autostart", 2},    {"Dienste", 1},       {"Win.ini", 3},
-    {"System.ini", 3},    {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4},  {"Autoexec.bat", 4},
-    {"Config.sys", 5},    {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7},
+    {"Info", 0},          {"Registry", 1},      {"Autostart", 2},    {"Dienste", 1},      {"Weitere Orte", 1},
+    {"Win.ini", 3},       {"System.ini", 3},    {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4},
+    {"Autoexec.bat", 4},  {"Config.sys", 5},    {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7},
 };
 constexpr int kInfoPage = 0;
 constexpr int kRegistryPage = 1;
 constexpr int kAutostartPage = 2;
 constexpr int kServicesPage = 3;
-constexpr int kWinIniPage = 4;
-constexpr int kMsdosPage = 11;
-constexpr int kBackupPage = 12;
-constexpr int kRestartPage = 13;
+constexpr int kFurtherPlacesPage = 4;
+constexpr int kWinIniPage = 5;
+constexpr int kMsdosPage = 12;
+constexpr int kBackupPage = 13;
+constexpr int kRestartPage = 14;
 
 struct TTextPageEntry {
   int pageIndex;
@@ -173,6 +174,8 @@ void TMainForm::CreatePages() {
   sheets[kMsdosPage] = msdossys->Handle();
   sheets[kBackupPage] = BackupRestore->Handle();
   sheets[kRestartPage] = RebootWindows->Handle();
+  FurtherPlaces = std::make_unique<TFurtherPlacesPage>(pages, *AutoStartPageControl, PCImageList.Handle());
+  sheets[kFurtherPlacesPage] = FurtherPlaces->Handle();
   for (const TTextPageEntry& entry : kTextPages) {
     auto& page = this->*entry.page;
     page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
@@ -207,9 +210,9 @@ void TMainForm::LoadAllPages() {
 }
 
 std::vector<TPage*> TMainForm::Pages() const {
-  return {WinReg.get(),   WinIni.get(),      SystemIni.get(), ControlIni.get(), Startup.get(),
-          Services.get(), WinstartBat.get(), Dosstart.get(),  Autoexec.get(),   Config.get(),
-          msdossys.get(), BackupRestore.get()};
+  return {WinReg.get(),      WinIni.get(),      SystemIni.get(), ControlIni.get(), Startup.get(),
+          Services.get(),    FurtherPlaces.get(), WinstartBat.get(), Dosstart.get(), Autoexec.get(),
+          Config.get(),      msdossys.get(),    BackupRestore.get()};
 }
 
 void TMainForm::ApplyPlatform() {

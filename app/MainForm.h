@@ -1,5 +1,5 @@
 #pragma once
-// The main window: fourteen tab pages, the backups switch of the system
+// The main window: fifteen tab pages, the backups switch of the system
 // menus, the start-up sequence and the questions asked on closing.
 
 #include <windows.h>
@@ -20,6 +20,7 @@
 #include "support/MyIni.h"
 #include "pages/AutostartPage.h"
 #include "registry/RegistryPage.h"
+#include "registry/FurtherPlacesPage.h"
 #include "services/ServicesPage.h"
 #include "support/SheLink.h"
 #include "toolkit/Dialog.h"
@@ -74,6 +75,7 @@ class TMainForm {
   std::unique_ptr<TMsdosPage> msdossys;
   std::unique_ptr<TBackupPage> BackupRestore;
   std::unique_ptr<TRestartPage> RebootWindows;
+  std::unique_ptr<TFurtherPlacesPage> FurtherPlaces;
   TVistaAltFix VistaAltFix;
 
  private:
@@ -84,7 +86,7 @@ class TMainForm {
   // Sizes the window for that client area and centres it on the screen.
   void PlaceWindow(SIZE client);
   void FitWindowToPages();
-  // The page control with all thirteen tabs, and the Info page shown.
+  // The page control with all fifteen tabs, and the Info page shown.
   void CreateTabs();
   // Every other page, each put under its tab.
   void CreatePages();

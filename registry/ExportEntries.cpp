@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "registry/RegExport.h"
+#include "registry/RegFileDialog.h"
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
 #include "support/AnsiText.h"
@@ -10,15 +11,6 @@
 #include "toolkit/Interaction.h"
 
 namespace {
-
-TFileDialogSpec RegSaveDialog() {
-  TFileDialogSpec dialog;
-  dialog.defaultExt = "reg";
-  dialog.filter = "Registrierungsdateien (*.reg)|*.reg|Alle  Dateien (*.*)|*.*";
-  dialog.options = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOREADONLYRETURN |
-                   OFN_NODEREFERENCELINKS | OFN_ENABLESIZING;
-  return dialog;
-}
 
 // The entries that are switched on: a file imported later starts what it
 // holds. A REGEDIT4 file is ANSI text: an entry the ANSI code page cannot

@@ -10,14 +10,8 @@ bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") !
 
 // "hex(1):41,42,00" (REG_SZ) or "hex(2):..." (REG_EXPAND_SZ): the value's
 // ANSI bytes and the terminating zero.
-std::string HexData(const std::string& value, bool expandable) {
-  std::string data = expandable ? "hex(2):" : "hex(1):";
-  char byte[4];
-  for (unsigned char c : value) {
-    std::snprintf(byte, sizeof byte, "%02x,", c);
-    data += byte;
-  }
-  return data + "00";
+std::string TextHexData(const std::string& value, bool expandable) {
+  return HexData(expandable ? REG_EXPAND_SZ : REG_SZ, value + '\0');
 }
 
 std::string Quoted(const std::string& text) {
@@ -29,11 +23,38 @@ std::string Quoted(const std::string& text) {
 
 std::string ValueLine(const TRegExportRow& row) {
   std::string line = Quoted(row.name) + "=";
-  if (row.expandable || HasLineBreak(row.value)) return line + HexData(row.value, row.expandable);
+  if (!row.data.empty()) return line + row.data;
+  if (row.expandable || HasLineBreak(row.value)) return line + TextHexData(row.value, row.expandable);
   return line + Quoted(row.value);
 }
 
+void AppendKey(std::string& text, const TRegExportKey& key) {
+  text += "[" + key.path + "]" + kLineEnd;
+  for (const TRegExportRow& row : key.rows) text += ValueLine(row) + kLineEnd;
+  text += kLineEnd;
+}
+
 }  // namespace
+
+std::string DwordData(DWORD value) {
+  char data[16];
+  std::snprintf(data, sizeof data, "dword:%08lx", static_cast<unsigned long>(value));
+  return data;
+}
+
+std::string HexData(DWORD type, const std::string& bytes) {
+  char part[16];
+  if (type == REG_BINARY)
+    part[0] = '\0';
+  else
+    std::snprintf(part, sizeof part, "(%lx)", static_cast<unsigned long>(type));
+  std::string data = std::string("hex") + part + ":";
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    std::snprintf(part, sizeof part, i ? ",%02x" : "%02x", static_cast<unsigned char>(bytes[i]));
+    data += part;
+  }
+  return data;
+}
 
 // One pass gives what doubling the backslashes and then escaping the quotes
 // gives: the backslash put before a quote is never doubled.
@@ -54,9 +75,12 @@ std::optional<std::string> NameThatCannotBeExported(const std::vector<TRegExport
 
 std::string RegExportText(const std::string& keyPath, const std::vector<TRegExportRow>& rows,
                           const std::string& comment) {
+  return RegExportText({{keyPath, rows}}, comment);
+}
+
+std::string RegExportText(const std::vector<TRegExportKey>& keys, const std::string& comment) {
   std::string text = std::string("REGEDIT4") + kLineEnd + kLineEnd;
   if (!comment.empty()) text += "; " + comment + kLineEnd;
-  text += "[" + keyPath + "]" + kLineEnd;
-  for (const TRegExportRow& row : rows) text += ValueLine(row) + kLineEnd;
-  return text + kLineEnd;
+  for (const TRegExportKey& key : keys) AppendKey(text, key);
+  return text;
 }

@@ -39,15 +39,15 @@ class MainFormTest : public testing::Test {
   }
 };
 
-TEST_F(MainFormTest, HasFourteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) {
+TEST_F(MainFormTest, HasFifteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) {
   const std::vector<std::pair<std::string, int>> expected = {
       {"Info", 0},          {"Registry", 1},     {"Autostart", 2},    {"Dienste", 1},
-      {"Win.ini", 3},       {"System.ini", 3},   {"Control.ini", 3},  {"Winstart.bat", 4},
-      {"Dosstart.bat", 4},  {"Autoexec.bat", 4}, {"Config.sys", 5},   {"msdos.sys", 5},
-      {"Sich./Wiederh.", 6}, {"Neustart", 7}};
+      {"Weitere Orte", 1},  {"Win.ini", 3},      {"System.ini", 3},   {"Control.ini", 3},
+      {"Winstart.bat", 4},  {"Dosstart.bat", 4}, {"Autoexec.bat", 4}, {"Config.sys", 5},
+      {"msdos.sys", 5},     {"Sich./Wiederh.", 6}, {"Neustart", 7}};
   TPageControl& pages = *form.AutoStartPageControl;
-  ASSERT_EQ(pages.PageCount(), 14);
-  for (int i = 0; i < 14; ++i) {
+  ASSERT_EQ(pages.PageCount(), 15);
+  for (int i = 0; i < 15; ++i) {
     EXPECT_EQ(pages.PageCaption(i), expected[i].first) << "page " << i;
     EXPECT_EQ(pages.PageImage(i), expected[i].second) << "page " << i;
   }
@@ -97,7 +97,7 @@ TEST(MainFormStartTest, ShowsTheTabsAndTheInfoPageBeforeAnyOtherPageIsBuilt) {
       infoShown = GetWindowLongA(sheet, GWL_STYLE) & WS_VISIBLE;
     }
   });
-  EXPECT_EQ(tabs, 14);
+  EXPECT_EQ(tabs, 15);
   EXPECT_EQ(sheets, 1);
   EXPECT_TRUE(infoShown);
   EXPECT_EQ(form.AutoStartPageControl->ActivePageIndex(), 0);

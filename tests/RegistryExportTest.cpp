@@ -5,6 +5,7 @@
 #include "support/WindowsVersion.h"
 #include "tests/RegistryPageFixture.h"
 #include "tests/ScratchFolder.h"
+#include "tests/SeededRegistry.h"
 
 namespace {
 
@@ -80,18 +81,6 @@ TEST_F(RegistryExportTest, ANameWithALineBreakIsRefusedBeforeAnythingIsWritten) 
   ExpectShown(dialogs, {Error("Der Eintrag \"Zeile\r\nzwei\" enthält einen Zeilenumbruch im Namen und kann nicht "
                               "in eine Reg-Datei exportiert werden. Es wurde nichts exportiert.")});
   EXPECT_TRUE(dialogs.FileDialogs().empty());
-}
-
-// Runs Wine's regedit, a REGEDIT4 reader none of us wrote, on the file.
-void ImportWithRegedit(const std::string& file) {
-  std::string command = "regedit.exe /s \"" + file + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-  WaitForSingleObject(process.hProcess, 30000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
 }
 
 TEST_F(RegistryExportTest, RegeditImportsTheExportBackToTheSameValues) {
