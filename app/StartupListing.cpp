@@ -4,9 +4,11 @@
 
 #include "pages/StartupFolder.h"
 #include "pages/TextFilePage.h"
+#include "registry/FurtherPlaces.h"
 #include "registry/ProgramFile.h"
 #include "registry/RunKeyEntries.h"
 #include "registry/RunTypeKeys.h"
+#include "services/ServiceEntries.h"
 #include "support/BatchProgramLines.h"
 #include "support/SheLink.h"
 #include "support/Tools.h"
@@ -74,6 +76,28 @@ void ListFolder(TStartupScope scope, TShellLink& link, std::vector<TListedEntry>
   }
 }
 
+// A service's place is its key, its name the one the Dienste page shows.
+void ListServices(std::vector<TListedEntry>& list) {
+  TServiceEntries services;
+  services.Load();
+  for (const TServiceEntry& service : services.Entries())
+    list.push_back({Utf8FromAnsi("HKEY_LOCAL_MACHINE\\" + service.entry.place.path), Utf8FromWide(service.displayName),
+                    Utf8FromWide(service.entry.command), StatusText(service.entry.state),
+                    Utf8FromWide(service.programFile), PresentText(ProgramFound(service))});
+}
+
+// The further places hold CLSIDs, lists of DLLs and the boot's own programs
+// as well as command lines, and their page checks no program: the program
+// file and whether it is there stay empty, and none counts as missing.
+void ListFurtherPlaces(std::vector<TListedEntry>& list) {
+  for (const TFurtherEntry& further : ReadFurtherPlaces()) {
+    const bool kept = further.warning == TFurtherWarning::AppInitNotLoaded;
+    list.push_back({Utf8FromAnsi(further.location), Utf8FromWide(further.value.name),
+                    Utf8FromWide(ShownValue(further.value)),
+                    kept ? EntryListTexts::kStatusOffByWindows : EntryListTexts::kStatusOn, "", ""});
+  }
+}
+
 // The profile functions read Win.ini as Windows does (the NT family maps its
 // [windows] section to the registry); the wide one carries every character.
 std::wstring WinIniValue(const char* key) {
@@ -134,6 +158,8 @@ std::vector<TListedEntry> ListStartupEntries() {
   TShellLink link;
   ListFolder(TStartupScope::CurrentUser, link, list);
   if (IsWinNT) ListFolder(TStartupScope::AllUsers, link, list);
+  ListServices(list);
+  ListFurtherPlaces(list);
   ListWinIni(list);
   ListBatchFile(TextFilePath({"Winstart.bat", TTextFileFolder::Windows}), list);
   ListBatchFile(TextFilePath({"Autoexec.bat", TTextFileFolder::BootRoot}), list);

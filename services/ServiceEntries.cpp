@@ -35,6 +35,10 @@ TServiceEntry EntryOf(const TServiceConfig& config, TEntryState state, const std
 
 }  // namespace
 
+bool ProgramFound(const TServiceEntry& service) {
+  return GetFileAttributesW(service.programFile.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 void TServiceEntries::Load() {
   entries_.clear();
   available_ = mayChange_ = false;

@@ -23,6 +23,9 @@ struct TServiceEntry {
   bool fromWindows = false;
 };
 
+// Switched off or not: a service whose program is gone is a fault.
+bool ProgramFound(const TServiceEntry& service);
+
 enum class TServiceOutcome {
   Done,
   NotAllowed,        // only administrators may switch services

@@ -15,8 +15,6 @@ std::string StartText(const TServiceEntry& service) {
   return service.start.delayed ? ServicesTexts::kDelayed : ServicesTexts::kAutomatic;
 }
 
-bool FileFound(const std::wstring& file) { return GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 std::string EditMessage(const TServiceEdit& edit, const std::string& name) {
   switch (edit.outcome) {
     case TServiceOutcome::NotAllowed: return ServicesTexts::kReadOnly;
@@ -94,14 +92,13 @@ void TServicesPage::DrawServices() {
   ServicesCheckBtn.SetEnabled(ServicesLV.Count() > 0);
 }
 
-// Switched off or not: a service whose program is gone is a fault.
 void TServicesPage::ServicesCheckBtnClick() {
   ServicesRefreshBtnClick();
   if (!services_.Available()) return;  // the line above the list says why
   bool allFound = true;
   for (int i = 0; i < ServicesLV.Count(); ++i) {
     const TServiceEntry& service = EntryOf(i);
-    if (FileFound(service.programFile)) continue;
+    if (ProgramFound(service)) continue;
     allFound = false;
     ShowError(ServicesTexts::ProgramMissing(AnsiFromWide(service.displayName), AnsiFromWide(service.programFile)));
   }

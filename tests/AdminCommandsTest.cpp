@@ -18,6 +18,8 @@
 #include "support/WideText.h"
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchStartupFolder.h"
+#include "tests/SeededRegistry.h"
+#include "tests/TestService.h"
 
 namespace {
 
@@ -155,6 +157,38 @@ TEST_F(AdminCommandsTest, TheListHoldsEveryEntryExactlyAndItsExitCodeTellsOfAMis
   std::string written;
   ReadWholeFile(list, written);
   EXPECT_EQ(toOutput.output, written);
+}
+
+// The NT family's services and further places, as their pages show them;
+// the 9x family has neither.
+TEST_F(AdminCommandsTest, TheServicesAndTheFurtherPlacesAreListedAsTheirPagesShowThem) {
+  const std::string services = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\";
+  const std::string winlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+  std::unique_ptr<TTestService> service;
+  std::vector<std::unique_ptr<TSeededValue>> seeds;
+  if (IsWinNT) {
+    service = std::make_unique<TTestService>(L"VelmoraCliDienst", L"\"" + WideFromAnsi(notepad) + L"\" -k",
+                                             SERVICE_AUTO_START);
+    seeds = StoreSeeds({{HKEY_LOCAL_MACHINE, winlogon, {"Shell", "explorer.exe C:\\Fremd\\shell.exe"}}});
+  }
+  const std::string list = files.File("liste.csv");
+  Run(L"/liste \"" + WideFromAnsi(list) + L"\"");
+  const std::vector<TListedEntry> entries = ReadList(list);
+
+  const std::string serviceKey = services + "VelmoraCliDienst";
+  const std::string shell = "HKEY_LOCAL_MACHINE\\" + winlogon;
+  if (!IsWinNT) {
+    EXPECT_FALSE(std::any_of(entries.begin(), entries.end(), [&](const TListedEntry& entry) {
+      return entry.place.starts_with(services) || entry.place.starts_with(shell);
+    }));
+    return;
+  }
+  EXPECT_EQ(At(entries, serviceKey),
+            (std::vector<TListedEntry>{{serviceKey, "VelmoraCliDienst (Test)", "\"" + notepad + "\" -k", "ein", notepad, "ja"}}));
+  const std::vector<TListedEntry> atWinlogon = At(entries, shell);
+  EXPECT_NE(std::find(atWinlogon.begin(), atWinlogon.end(),
+                      TListedEntry{shell, "Shell", "explorer.exe C:\\Fremd\\shell.exe", "ein", "", ""}),
+            atWinlogon.end());
 }
 
 TEST_F(AdminCommandsTest, TheComparisonNamesWhatWasAddedRemovedAndChanged) {

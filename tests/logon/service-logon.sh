@@ -12,8 +12,13 @@ run="$1" driver="$2"
 folder="$(mktemp -d)"
 windowsFolder="Z:${folder//\//\\}"
 
+# The service manager keeps a delayed service it has yet to start until the
+# session ends, deleted or not: a new session lets the suites after this one
+# find only the services they made.
 finish() {
   "$run" "$driver" remove || true
+  "$run" --stop-server || true
+  "$run" --start-server || true
   rm -rf "$folder"
 }
 trap finish EXIT
