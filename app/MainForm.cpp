@@ -46,20 +46,20 @@ constexpr int kBackupPage = 13;
 constexpr int kRestartPage = 14;
 
 struct TTextPageEntry {
-  int pageIndex;
   std::unique_ptr<TTextFilePage> TMainForm::*page;
   TTextFileKind kind;
   TPageFlag flag;
 };
 
-// The six text pages, in the order in which they are loaded.
+// The six text pages, in the order in which they are loaded, which is their
+// order on the tabs right after Win.ini.
 const TTextPageEntry kTextPages[] = {
-    {5, &TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
-    {6, &TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
-    {7, &TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
-    {8, &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true}, TPageFlag::Dosstart},
-    {9, &TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
-    {10, &TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
+    {&TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
+    {&TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
+    {&TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
+    {&TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true}, TPageFlag::Dosstart},
+    {&TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
+    {&TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
 };
 
 void RegisterWindowClass() {
@@ -176,12 +176,13 @@ void TMainForm::CreatePages() {
   sheets[kRestartPage] = RebootWindows->Handle();
   FurtherPlaces = std::make_unique<TFurtherPlacesPage>(pages, *AutoStartPageControl, PCImageList.Handle());
   sheets[kFurtherPlacesPage] = FurtherPlaces->Handle();
+  int pageIndex = kWinIniPage;
   for (const TTextPageEntry& entry : kTextPages) {
     auto& page = this->*entry.page;
     page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
                                            makeBackupCopy);
     Unsaved.SetSaveHandler(entry.flag, [&page] { page->Save(); });
-    sheets[entry.pageIndex] = page->Handle();
+    sheets[++pageIndex] = page->Handle();
   }
   for (size_t i = 0; i < std::size(kPageTabs); ++i)
     if (sheets[i]) AutoStartPageControl->AttachSheet(static_cast<int>(i), sheets[i]);

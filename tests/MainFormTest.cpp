@@ -51,6 +51,13 @@ TEST_F(MainFormTest, HasFifteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) {
     EXPECT_EQ(pages.PageCaption(i), expected[i].first) << "page " << i;
     EXPECT_EQ(pages.PageImage(i), expected[i].second) << "page " << i;
   }
+  // Each tab shows its own page.
+  const std::vector<HWND> sheets = {
+      form.Info->Handle(),        form.WinReg->Handle(),      form.Startup->Handle(),     form.Services->Handle(),
+      form.FurtherPlaces->Handle(), form.WinIni->Handle(),    form.SystemIni->Handle(),   form.ControlIni->Handle(),
+      form.WinstartBat->Handle(), form.Dosstart->Handle(),    form.Autoexec->Handle(),    form.Config->Handle(),
+      form.msdossys->Handle(),    form.BackupRestore->Handle(), form.RebootWindows->Handle()};
+  for (int i = 0; i < 15; ++i) EXPECT_EQ(pages.Sheet(i), sheets[i]) << pages.PageCaption(i);
   EXPECT_EQ(form.PCImageList.Count(), 8);
   EXPECT_EQ(pages.ActivePageIndex(), 0);
   EXPECT_TRUE(IsWindowVisible(form.Info->Handle()) || !IsWindowVisible(form.Handle()));
