@@ -61,18 +61,17 @@ TEntryState FolderState(const TStartupFolder& folder, const TFolderEntry& entry)
 }
 
 // A shortcut's command is its target and arguments; its program the target.
-void ListFolder(TStartupScope scope, TShellLink& link, std::vector<TListedEntry>& list) {
+void ListFolder(TStartupScope scope, std::vector<TListedEntry>& list) {
   TStartupFolder folder(scope);
   if (Trim(folder.Folder()) == "\\") return;  // the system names no such folder
   folder.Load();
   const std::string& path = folder.Folder();
   const std::string place = Utf8FromAnsi(path.substr(0, path.size() - 1));
   for (const TFolderEntry& entry : folder.Entries()) {
-    const bool read = link.ReadLink(folder.FileOf(entry));
-    const std::string target = read ? link.Target : "";
-    const std::string command = link.Arguments.empty() || !read ? target : target + " " + link.Arguments;
-    list.push_back({place, Utf8FromWide(entry.name), Utf8FromAnsi(command), StatusText(FolderState(folder, entry)),
-                    Utf8FromAnsi(target), PresentText(!target.empty() && ProgramFileExists(target))});
+    const TLinkCommand link = ReadLinkCommand(folder.FileOf(entry)).value_or(TLinkCommand{});
+    const std::wstring command = link.arguments.empty() ? link.target : link.target + L" " + link.arguments;
+    list.push_back({place, Utf8FromWide(entry.name), Utf8FromWide(command), StatusText(FolderState(folder, entry)),
+                    Utf8FromWide(link.target), PresentText(!link.target.empty() && ProgramFileExists(link.target))});
   }
 }
 
@@ -155,9 +154,8 @@ void ListBatchFile(const std::string& path, std::vector<TListedEntry>& list) {
 std::vector<TListedEntry> ListStartupEntries() {
   std::vector<TListedEntry> list;
   ListRunKeys(list);
-  TShellLink link;
-  ListFolder(TStartupScope::CurrentUser, link, list);
-  if (IsWinNT) ListFolder(TStartupScope::AllUsers, link, list);
+  ListFolder(TStartupScope::CurrentUser, list);
+  if (IsWinNT) ListFolder(TStartupScope::AllUsers, list);
   ListServices(list);
   ListFurtherPlaces(list);
   ListWinIni(list);

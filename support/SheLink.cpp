@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "support/Tools.h"
 #include "support/WideText.h"
 #include "toolkit/Interaction.h"
 
@@ -17,13 +18,15 @@ namespace {
 // many characters holds any of them whole.
 constexpr int kTextBuffer = 0x10000;
 
-// The shell-link object and its file interface, released together.
+// The shell-link object, in its ANSI or its wide form, and its file
+// interface, released together.
+template <class Link>
 struct TLinkObject {
-  IShellLinkA* link = nullptr;
+  Link* link = nullptr;
   IPersistFile* file = nullptr;
 
-  TLinkObject() {
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  explicit TLinkObject(REFIID form) {
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, form,
                                 reinterpret_cast<void**>(&link))))
       link = nullptr;
   }
@@ -64,7 +67,7 @@ bool TShellLink::ReadLink(const std::string& linkFile) { return ReadLink(WideFro
 bool TShellLink::ReadLink(const std::wstring& linkFile) {
   std::optional<std::wstring> wide = WidePath(linkFile);
   if (!wide) return false;
-  TLinkObject object;
+  TLinkObject<IShellLinkA> object(IID_IShellLinkA);
   if (!object.link || !object.QueryFile()) return false;
   if (FAILED(object.file->Load(wide->c_str(), STGM_READ))) return false;
   if (FAILED(object.link->Resolve(nullptr, SLR_ANY_MATCH))) return false;
@@ -104,9 +107,46 @@ void TShellLink::SetUpdate(bool) {
 
 bool TShellLink::CreateLink(const std::string& linkFile, const std::string& target) const {
   std::optional<std::wstring> wide = WidePath(WideFromAnsi(linkFile));
-  TLinkObject object;
+  TLinkObject<IShellLinkA> object(IID_IShellLinkA);
   bool written = wide && object.link && SUCCEEDED(object.link->SetPath(target.c_str())) && object.QueryFile() &&
                  SUCCEEDED(object.file->Save(wide->c_str(), TRUE));
   if (!written) ReportNotCreated();
   return written;
+}
+
+namespace {
+
+// A file's target as the shortcut's item list names it, which holds every
+// character of its name (Wine keeps only an ANSI form of the path text);
+// the path text for targets the list does not name as a file.
+std::optional<std::wstring> WideTarget(IShellLinkW& link) {
+  LPITEMIDLIST items = nullptr;
+  wchar_t named[MAX_PATH];
+  const bool fromItems = SUCCEEDED(link.GetIDList(&items)) && items && SHGetPathFromIDListW(items, named);
+  CoTaskMemFree(items);
+  if (fromItems) return named;
+  std::vector<wchar_t> text(kTextBuffer);
+  WIN32_FIND_DATAW found = {};
+  if (FAILED(link.GetPath(text.data(), kTextBuffer, &found, SLGP_UNCPRIORITY))) return std::nullopt;
+  return std::wstring(text.data(), wcsnlen(text.data(), text.size()));
+}
+
+}  // namespace
+
+// The 9x family's shell has the ANSI form only, whose texts are all there is.
+std::optional<TLinkCommand> ReadLinkCommand(const std::wstring& linkFile) {
+  if (!IsWinNT) {
+    TShellLink link;
+    if (!link.ReadLink(linkFile)) return std::nullopt;
+    return TLinkCommand{WideFromAnsi(link.Target), WideFromAnsi(link.Arguments)};
+  }
+  std::optional<std::wstring> wide = WidePath(linkFile);
+  TLinkObject<IShellLinkW> object(IID_IShellLinkW);
+  if (!wide || !object.link || !object.QueryFile() || FAILED(object.file->Load(wide->c_str(), STGM_READ)) ||
+      FAILED(object.link->Resolve(nullptr, SLR_ANY_MATCH | SLR_NO_UI)))
+    return std::nullopt;
+  std::optional<std::wstring> target = WideTarget(*object.link);
+  std::vector<wchar_t> arguments(kTextBuffer);
+  if (!target || FAILED(object.link->GetArguments(arguments.data(), kTextBuffer))) return std::nullopt;
+  return TLinkCommand{*target, std::wstring(arguments.data(), wcsnlen(arguments.data(), arguments.size()))};
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class TShellLink {
@@ -47,3 +48,11 @@ class TShellLink {
   std::wstring path_;
   bool update_ = false;
 };
+
+// A shortcut's target and arguments with every character they hold, also
+// those the ANSI code page lacks; nothing when it cannot be read.
+struct TLinkCommand {
+  std::wstring target;
+  std::wstring arguments;
+};
+std::optional<TLinkCommand> ReadLinkCommand(const std::wstring& linkFile);

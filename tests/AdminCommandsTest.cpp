@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -20,6 +21,12 @@
 #include "tests/ScratchStartupFolder.h"
 #include "tests/SeededRegistry.h"
 #include "tests/TestService.h"
+
+// Failures show the fields, not the bytes of the object.
+void PrintTo(const TListedEntry& entry, std::ostream* out) {
+  *out << entry.place << " | " << entry.name << " | " << entry.command << " | " << entry.status << " | "
+       << entry.programFile << " | " << entry.present;
+}
 
 namespace {
 
@@ -105,6 +112,20 @@ class AdminCommandsTest : public testing::Test {
   const std::string machineRunOnce = RunKeyPath("HKEY_LOCAL_MACHINE", "RunOnce");
   const std::string notepad = ProgramFileNameOf("notepad.exe");
 
+  // A shortcut with texts the ANSI code page lacks, as the NT family's
+  // shell writes one.
+  static void CreateWideLink(const std::wstring& file, const std::wstring& target, const std::wstring& arguments) {
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                           reinterpret_cast<void**>(&link))));
+    EXPECT_TRUE(SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(link->SetArguments(arguments.c_str())) &&
+                SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+                SUCCEEDED(persist->Save(file.c_str(), TRUE)));
+    if (persist) persist->Release();
+    link->Release();
+  }
+
   static std::string ProgramFileNameOf(const std::string& name) {
     char found[MAX_PATH] = {};
     SearchPathA(nullptr, name.c_str(), nullptr, MAX_PATH, found, nullptr);
@@ -126,6 +147,11 @@ TEST_F(AdminCommandsTest, TheListHoldsEveryEntryExactlyAndItsExitCodeTellsOfAMis
   if (IsWin8OrLater()) approvals.SwitchOff(HKEY_CURRENT_USER, "Run", "Windows aus", LocalTime(2026, 12, 8, 10, 15));
   TShellLink link;
   ASSERT_TRUE(link.CreateLink(startup.File("Editor.lnk"), notepad));
+  const std::wstring cyrillicProgram = WideFromAnsi(files.Path()) + L"\\Кино.exe";
+  if (IsWinNT) {
+    CloseHandle(CreateFileW(cyrillicProgram.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    CreateWideLink(WideFromAnsi(startup.File("Kino.lnk")), cyrillicProgram, L"/фильм");
+  }
 
   const std::string list = files.File("liste.csv");
   const TRun run = Run(L"/liste \"" + WideFromAnsi(list) + L"\"");
@@ -147,8 +173,13 @@ TEST_F(AdminCommandsTest, TheListHoldsEveryEntryExactlyAndItsExitCodeTellsOfAMis
   std::sort(listed.begin(), listed.end(), [](auto& a, auto& b) { return a.status + a.name < b.status + b.name; });
   std::sort(expected.begin(), expected.end(), [](auto& a, auto& b) { return a.status + a.name < b.status + b.name; });
   EXPECT_EQ(listed, expected);
-  EXPECT_EQ(At(entries, startup.Path()),
-            (std::vector<TListedEntry>{{startup.Path(), "Editor.lnk", notepad, "ein", notepad, "ja"}}));
+  std::vector<TListedEntry> shortcuts = {{startup.Path(), "Editor.lnk", notepad, "ein", notepad, "ja"}};
+  if (IsWinNT)
+    shortcuts.push_back({startup.Path(), "Kino.lnk", Utf8FromWide(cyrillicProgram + L" /фильм"), "ein",
+                         Utf8FromWide(cyrillicProgram), "ja"});
+  std::vector<TListedEntry> listedShortcuts = At(entries, startup.Path());
+  std::sort(listedShortcuts.begin(), listedShortcuts.end(), [](auto& a, auto& b) { return a.name < b.name; });
+  EXPECT_EQ(listedShortcuts, shortcuts);
   EXPECT_EQ(At(entries, machineRunOnce), std::vector<TListedEntry>{}) << "an empty key lists nothing";
 
   // The same list on standard output.
