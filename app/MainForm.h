@@ -22,6 +22,7 @@
 #include "registry/RegistryPage.h"
 #include "registry/FurtherPlacesPage.h"
 #include "services/ServicesPage.h"
+#include "tasks/TasksPage.h"
 #include "support/SheLink.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/FocusMemory.h"
@@ -70,6 +71,7 @@ class TMainForm {
   std::unique_ptr<TRegistryPage> WinReg;
   std::unique_ptr<TAutostartPage> Startup;
   std::unique_ptr<TServicesPage> Services;
+  std::unique_ptr<TTasksPage> Tasks;
   std::unique_ptr<TWinIniPage> WinIni;
   std::unique_ptr<TTextFilePage> SystemIni, ControlIni, WinstartBat, Dosstart, Autoexec, Config;
   std::unique_ptr<TMsdosPage> msdossys;
