@@ -95,13 +95,13 @@ int main(int argc, char** argv) {
     entry.StringEdit.SetText("Lautstärke");
     entry.ValueEdit.SetText("C:\\Programme\\Uhrzeit\\uhr.exe /still");
     ShowWindow(entry.Handle(), SW_SHOW);
-    allSaved = Shoot(entry.Handle(), folder, "14-Eintrag.bmp") && allSaved;
+    allSaved = Shoot(entry.Handle(), folder, FileNameOf(pages.PageCount(), "Eintrag")) && allSaved;
   }
   {
     TInputQueryDialog box(form.Handle(), "Eintrag zum Autostart-Ordner hinzufügen",
                           "Name der Verknüpfung (erforderlich!)", "Editor");
     ShowWindow(box.Handle(), SW_SHOW);
-    allSaved = Shoot(box.Handle(), folder, "15-Eingabe.bmp") && allSaved;
+    allSaved = Shoot(box.Handle(), folder, FileNameOf(pages.PageCount() + 1, "Eingabe")) && allSaved;
   }
   return allSaved ? 0 : 1;
 }
