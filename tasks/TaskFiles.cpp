@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsOwnOrParent(const wchar_t* name) { return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0; }
+bool IsOwnOrParent(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
 
 // inFolder: the scheduler's path of the folder ("" for the root).
 void ReadFilesUnder(const std::wstring& folder, const std::wstring& inFolder, std::vector<TTaskFile>& files) {
