@@ -83,6 +83,14 @@ TEST_F(TasksPageTest, DrawsTheTasksSaysWhatASwitchCannotDoHereAndReportsMissingP
   ExpectShown(dialogs, {Error(TasksTexts::NotSwitchable("\\VelmoraTest\\Seite")),
                         Error(TasksTexts::NotReadable("\\VelmoraTest\\SeiteKaputt"))});
 
+  // F5 in the list reads the tasks afresh, as "Ansicht aktualisieren" does.
+  seeded.Write(L"SeiteNeu", TaskFileBytes({kBootTrigger, L"true", {{L"%windir%\\notepad.exe", L""}}},
+                                          TTaskEncoding::Utf16));
+  SetFocus(View().Handle());
+  PostMessageA(View().Handle(), WM_KEYDOWN, VK_F5, 1);
+  Application().ProcessMessages();
+  EXPECT_GE(Row("SeiteNeu"), 0);
+
   dialogs.ClearShown();
   Press(Page().TasksCheckBtn);
   ExpectShown(dialogs, {Error(TasksTexts::ProgramMissing("\\VelmoraTest\\Seite", "C:\\Fehlt\\upd.exe"))});
