@@ -5,6 +5,7 @@
 
 #include "registry/ProgramFile.h"
 #include "support/ComPointer.h"
+#include "support/NativeSystemFolder.h"
 #include "support/StartupEntry.h"
 #include "support/Tools.h"
 #include "tasks/TaskFiles.h"
@@ -72,7 +73,10 @@ TTaskSwitch TTaskEntries::Switch(const TTaskEntry& task, bool on) const {
   return enabled == on ? TTaskSwitch{} : TTaskSwitch{TTaskOutcome::NotSwitchable};
 }
 
+// The scheduler starts the programs as a 64-bit service on 64-bit Windows:
+// a 32-bit Velmora looks for them in the system folder that service sees.
 std::vector<std::wstring> TTaskEntries::MissingPrograms(const TTaskEntry& task) {
+  const TNativeSystemFolder native;
   std::vector<std::wstring> missing;
   for (const std::wstring& file : task.programFiles)
     if (file.empty() || !ProgramFileExists(file)) missing.push_back(file);
