@@ -76,6 +76,7 @@ TTaskReading ReadTaskDefinition(const std::string& bytes, TTaskDefinition& defin
     definition.startsWithWindows = StartsWithWindows(*task);
     definition.actions = ActionsOf(*task);
   } catch (const TOverlong&) {
+    definition = {};  // nothing of a definition that was not read is shown
     return TTaskReading::Overlong;
   }
   return TTaskReading::Read;
