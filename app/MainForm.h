@@ -1,5 +1,5 @@
 #pragma once
-// The main window: fifteen tab pages, the backups switch of the system
+// The main window: sixteen tab pages, the backups switch of the system
 // menus, the start-up sequence and the questions asked on closing.
 
 #include <windows.h>
@@ -88,7 +88,7 @@ class TMainForm {
   // Sizes the window for that client area and centres it on the screen.
   void PlaceWindow(SIZE client);
   void FitWindowToPages();
-  // The page control with all fifteen tabs, and the Info page shown.
+  // The page control with all sixteen tabs, and the Info page shown.
   void CreateTabs();
   // Every other page, each put under its tab.
   void CreatePages();
