@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "app/BackupCopy.h"
 #include "help/HelpTools.h"
@@ -27,39 +28,50 @@ struct TPageTab {
   int image;
 };
 
-// The fifteen pages in tab order; the index is also the page's number. The
-// services and the further places follow the other places Windows starts
-// programs from at logon, before the files of the old Windows versions.
+// The sixteen pages in tab order; the index is also the page's number. The
+// services, the scheduled tasks and the further places follow the other
+// places Windows starts programs from at logon, before the files of the old
+// Windows versions.
 constexpr TPageTab kPageTabs[] = {
-    {"Info", 0},          {"Registry", 1},      {"Autostart", 2},    {"Dienste", 1},      {"Weitere Orte", 1},
-    {"Win.ini", 3},       {"System.ini", 3},    {"Control.ini", 3},  {"Winstart.bat", 4}, {"Dosstart.bat", 4},
-    {"Autoexec.bat", 4},  {"Config.sys", 5},    {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7},
+    {"Info", 0},          {"Registry", 1},      {"Autostart", 2},    {"Dienste", 1},      {"Geplante Tasks", 1},
+    {"Weitere Orte", 1},  {"Win.ini", 3},       {"System.ini", 3},   {"Control.ini", 3},  {"Winstart.bat", 4},
+    {"Dosstart.bat", 4},  {"Autoexec.bat", 4},  {"Config.sys", 5},   {"msdos.sys", 5},    {"Sich./Wiederh.", 6},
+    {"Neustart", 7},
 };
-constexpr int kInfoPage = 0;
-constexpr int kRegistryPage = 1;
-constexpr int kAutostartPage = 2;
-constexpr int kServicesPage = 3;
-constexpr int kFurtherPlacesPage = 4;
-constexpr int kWinIniPage = 5;
-constexpr int kMsdosPage = 12;
-constexpr int kBackupPage = 13;
-constexpr int kRestartPage = 14;
+
+// A page's number by its caption, so that a new tab moves every number with it.
+constexpr int PageIndex(std::string_view caption) {
+  for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i)
+    if (caption == kPageTabs[i].caption) return i;
+  throw "no page with that caption";
+}
+constexpr int kInfoPage = PageIndex("Info");
+constexpr int kRegistryPage = PageIndex("Registry");
+constexpr int kAutostartPage = PageIndex("Autostart");
+constexpr int kServicesPage = PageIndex("Dienste");
+constexpr int kTasksPage = PageIndex("Geplante Tasks");
+constexpr int kFurtherPlacesPage = PageIndex("Weitere Orte");
+constexpr int kWinIniPage = PageIndex("Win.ini");
+constexpr int kMsdosPage = PageIndex("msdos.sys");
+constexpr int kBackupPage = PageIndex("Sich./Wiederh.");
+constexpr int kRestartPage = PageIndex("Neustart");
 
 struct TTextPageEntry {
+  int pageIndex;
   std::unique_ptr<TTextFilePage> TMainForm::*page;
   TTextFileKind kind;
   TPageFlag flag;
 };
 
-// The six text pages, in the order in which they are loaded, which is their
-// order on the tabs right after Win.ini.
+// The six text pages, in the order in which they are loaded.
 const TTextPageEntry kTextPages[] = {
-    {&TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
-    {&TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
-    {&TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
-    {&TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true}, TPageFlag::Dosstart},
-    {&TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
-    {&TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
+    {PageIndex("System.ini"), &TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
+    {PageIndex("Control.ini"), &TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
+    {PageIndex("Winstart.bat"), &TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
+    {PageIndex("Dosstart.bat"), &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true},
+     TPageFlag::Dosstart},
+    {PageIndex("Autoexec.bat"), &TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
+    {PageIndex("Config.sys"), &TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
 };
 
 void RegisterWindowClass() {
@@ -174,15 +186,16 @@ void TMainForm::CreatePages() {
   sheets[kMsdosPage] = msdossys->Handle();
   sheets[kBackupPage] = BackupRestore->Handle();
   sheets[kRestartPage] = RebootWindows->Handle();
+  Tasks = std::make_unique<TTasksPage>(pages, *AutoStartPageControl, PCImageList.Handle());
+  sheets[kTasksPage] = Tasks->Handle();
   FurtherPlaces = std::make_unique<TFurtherPlacesPage>(pages, *AutoStartPageControl, PCImageList.Handle());
   sheets[kFurtherPlacesPage] = FurtherPlaces->Handle();
-  int pageIndex = kWinIniPage;
   for (const TTextPageEntry& entry : kTextPages) {
     auto& page = this->*entry.page;
     page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
                                            makeBackupCopy);
     Unsaved.SetSaveHandler(entry.flag, [&page] { page->Save(); });
-    sheets[++pageIndex] = page->Handle();
+    sheets[entry.pageIndex] = page->Handle();
   }
   for (size_t i = 0; i < std::size(kPageTabs); ++i)
     if (sheets[i]) AutoStartPageControl->AttachSheet(static_cast<int>(i), sheets[i]);
@@ -211,9 +224,9 @@ void TMainForm::LoadAllPages() {
 }
 
 std::vector<TPage*> TMainForm::Pages() const {
-  return {WinReg.get(),      WinIni.get(),      SystemIni.get(), ControlIni.get(), Startup.get(),
-          Services.get(),    FurtherPlaces.get(), WinstartBat.get(), Dosstart.get(), Autoexec.get(),
-          Config.get(),      msdossys.get(),    BackupRestore.get()};
+  return {WinReg.get(),   WinIni.get(),   SystemIni.get(),     ControlIni.get(),  Startup.get(),
+          Services.get(), Tasks.get(),    FurtherPlaces.get(), WinstartBat.get(), Dosstart.get(),
+          Autoexec.get(), Config.get(),   msdossys.get(),      BackupRestore.get()};
 }
 
 void TMainForm::ApplyPlatform() {

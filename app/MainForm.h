@@ -1,5 +1,5 @@
 #pragma once
-// The main window: fifteen tab pages, the backups switch of the system
+// The main window: sixteen tab pages, the backups switch of the system
 // menus, the start-up sequence and the questions asked on closing.
 
 #include <windows.h>
@@ -22,6 +22,7 @@
 #include "registry/RegistryPage.h"
 #include "registry/FurtherPlacesPage.h"
 #include "services/ServicesPage.h"
+#include "tasks/TasksPage.h"
 #include "support/SheLink.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/FocusMemory.h"
@@ -70,6 +71,7 @@ class TMainForm {
   std::unique_ptr<TRegistryPage> WinReg;
   std::unique_ptr<TAutostartPage> Startup;
   std::unique_ptr<TServicesPage> Services;
+  std::unique_ptr<TTasksPage> Tasks;
   std::unique_ptr<TWinIniPage> WinIni;
   std::unique_ptr<TTextFilePage> SystemIni, ControlIni, WinstartBat, Dosstart, Autoexec, Config;
   std::unique_ptr<TMsdosPage> msdossys;
@@ -86,7 +88,7 @@ class TMainForm {
   // Sizes the window for that client area and centres it on the screen.
   void PlaceWindow(SIZE client);
   void FitWindowToPages();
-  // The page control with all fifteen tabs, and the Info page shown.
+  // The page control with all sixteen tabs, and the Info page shown.
   void CreateTabs();
   // Every other page, each put under its tab.
   void CreatePages();

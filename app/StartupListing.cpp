@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "pages/StartupFolder.h"
 #include "pages/TextFilePage.h"
 #include "registry/FurtherPlaces.h"
@@ -10,6 +12,8 @@
 #include "registry/RunTypeKeys.h"
 #include "services/ServiceEntries.h"
 #include "support/BatchProgramLines.h"
+#include "tasks/TaskEntries.h"
+#include "tasks/TasksTexts.h"
 #include "support/SheLink.h"
 #include "support/Tools.h"
 #include "support/WholeFile.h"
@@ -85,6 +89,32 @@ void ListServices(std::vector<TListedEntry>& list) {
                     Utf8FromWide(service.programFile), PresentText(ProgramFound(service))});
 }
 
+// A task's place is its folder in the scheduler ("\\" or "\\Hersteller"),
+// its name the task's own. Each action is a row; a definition that cannot be
+// read is one row that says why, with nothing to tell of its state.
+void ListTasks(std::vector<TListedEntry>& list) {
+  TTaskEntries tasks;
+  tasks.Load();
+  for (const TTaskEntry& task : tasks.Entries()) {
+    const size_t slash = task.path.rfind(L'\\');
+    const std::string place = Utf8FromWide(slash == 0 ? std::wstring(L"\\") : task.path.substr(0, slash));
+    const std::string name = Utf8FromWide(task.path.substr(slash + 1));
+    if (task.reading != TTaskReading::Read) {
+      list.push_back({place, name, Utf8FromAnsi(TasksTexts::Unreadable(task.reading)), "", "", ""});
+      continue;
+    }
+    const char* status = task.definition.enabled ? EntryListTexts::kStatusOn : EntryListTexts::kStatusOffByWindows;
+    const std::vector<std::wstring> missing = TTaskEntries::MissingPrograms(task);
+    for (size_t i = 0; i < task.definition.actions.size(); ++i) {
+      const TTaskAction& action = task.definition.actions[i];
+      const std::wstring command = action.arguments.empty() ? action.command : action.command + L" " + action.arguments;
+      const std::wstring program = i < task.programFiles.size() ? task.programFiles[i] : L"";
+      const bool present = std::find(missing.begin(), missing.end(), program) == missing.end();
+      list.push_back({place, name, Utf8FromWide(command), status, Utf8FromWide(program), PresentText(present)});
+    }
+  }
+}
+
 // The further places hold CLSIDs, lists of DLLs and the boot's own programs
 // as well as command lines, and their page checks no program: the program
 // file and whether it is there stay empty, and none counts as missing.
@@ -157,6 +187,7 @@ std::vector<TListedEntry> ListStartupEntries() {
   ListFolder(TStartupScope::CurrentUser, list);
   if (IsWinNT) ListFolder(TStartupScope::AllUsers, list);
   ListServices(list);
+  ListTasks(list);
   ListFurtherPlaces(list);
   ListWinIni(list);
   ListBatchFile(TextFilePath({"Winstart.bat", TTextFileFolder::Windows}), list);

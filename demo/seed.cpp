@@ -11,6 +11,8 @@
 #include "services/StartMemory.h"
 #include "support/SheLink.h"
 #include "support/SystemLocations.h"
+#include "support/WholeFile.h"
+#include "tasks/TaskFiles.h"
 
 namespace {
 
@@ -226,6 +228,47 @@ bool SeedServices() {
   return ok;
 }
 
+
+struct TSampleTask {
+  const wchar_t* folder;  // below the Tasks folder; "" for none
+  const wchar_t* name;
+  const char* xml;        // UTF-8, as Wine's scheduler writes it (with a byte order mark)
+};
+
+#define VELMORA_TASK(triggers, enabled, command, arguments, author)                                        \
+  "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"                                            \
+  "<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">\r\n"            \
+  "  <RegistrationInfo><Author>" author "</Author></RegistrationInfo>\r\n"                                \
+  "  <Triggers>" triggers "</Triggers>\r\n"                                                               \
+  "  <Principals><Principal id=\"Author\"><UserId>S-1-5-18</UserId></Principal></Principals>\r\n"         \
+  "  <Settings><Enabled>" enabled "</Enabled></Settings>\r\n"                                             \
+  "  <Actions Context=\"Author\"><Exec><Command>" command "</Command><Arguments>" arguments               \
+  "</Arguments></Exec></Actions>\r\n"                                                                     \
+  "</Task>\r\n"
+
+// Programs that are missing; Wine runs no logon task anyway.
+const TSampleTask kSampleTasks[] = {
+    {L"\\Hersteller", L"Updater",
+     VELMORA_TASK("<LogonTrigger/>", "true", "C:\\Programme\\Hersteller\\updater.exe", "/still", "Hersteller GmbH")},
+    {L"\\Druckerei", L"Wartung",
+     VELMORA_TASK("<BootTrigger/>", "false", "C:\\Program Files\\Druckerei\\wartung.exe", "-boot", "Druckerei")},
+    {L"", L"Defekt", "\xEF\xBB\xBF<?xml version=\"1.0\"?><Task><Triggers><LogonTrigger/>"},
+    {L"", L"Sicherung taeglich",
+     VELMORA_TASK("<CalendarTrigger><StartBoundary>2026-01-01T03:00:00</StartBoundary></CalendarTrigger>", "true",
+                  "C:\\Programme\\Sicherung\\sichern.exe", "", "Sicherung")},
+};
+#undef VELMORA_TASK
+
+bool SeedTasks() {
+  bool ok = true;
+  for (const TSampleTask& sample : kSampleTasks) {
+    const std::wstring folder = TasksFolder() + sample.folder;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ok &= WriteWholeFile(folder + L"\\" + sample.name, sample.xml) == TWriteResult::Written;
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main() {
@@ -248,6 +291,10 @@ int main() {
   }
   if (!SeedServices()) {
     std::fputs("velmora demo: could not make the sample services\n", stderr);
+    return 1;
+  }
+  if (!SeedTasks()) {
+    std::fputs("velmora demo: could not write the sample tasks\n", stderr);
     return 1;
   }
   std::puts("velmora demo: sample start-up entries written");

@@ -21,6 +21,7 @@
 #include "tests/ScratchStartupFolder.h"
 #include "tests/SeededRegistry.h"
 #include "tests/TestService.h"
+#include "tests/TestTasks.h"
 
 // Failures show the fields, not the bytes of the object.
 void PrintTo(const TListedEntry& entry, std::ostream* out) {
@@ -190,14 +191,18 @@ TEST_F(AdminCommandsTest, TheListHoldsEveryEntryExactlyAndItsExitCodeTellsOfAMis
   EXPECT_EQ(toOutput.output, written);
 }
 
-// The NT family's services and further places, as their pages show them;
-// the 9x family has neither.
-TEST_F(AdminCommandsTest, TheServicesAndTheFurtherPlacesAreListedAsTheirPagesShowThem) {
+// The NT family's services, scheduled tasks and further places, as their
+// pages show them; the 9x family has none of them.
+TEST_F(AdminCommandsTest, TheServicesTasksAndFurtherPlacesAreListedAsTheirPagesShowThem) {
   const std::string services = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\";
   const std::string winlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
   std::unique_ptr<TTestService> service;
   std::vector<std::unique_ptr<TSeededValue>> seeds;
+  TTestTasks tasks;
   if (IsWinNT) {
+    tasks.Write(L"Aktualisierer", TaskFileBytes({kLogonTrigger, L"false", {{WideFromAnsi(notepad), L"/x"}, {L"C:\\Fehlt\\b.exe", L""}}},
+                                                TTaskEncoding::Utf16));
+    tasks.Write(L"Kaputt", "<Task><Triggers>");
     service = std::make_unique<TTestService>(L"VelmoraCliDienst", L"\"" + WideFromAnsi(notepad) + L"\" -k",
                                              SERVICE_AUTO_START);
     seeds = StoreSeeds({{HKEY_LOCAL_MACHINE, winlogon, {"Shell", "explorer.exe C:\\Fremd\\shell.exe"}}});
@@ -207,15 +212,21 @@ TEST_F(AdminCommandsTest, TheServicesAndTheFurtherPlacesAreListedAsTheirPagesSho
   const std::vector<TListedEntry> entries = ReadList(list);
 
   const std::string serviceKey = services + "VelmoraCliDienst";
+  const std::string taskFolder = Utf8FromWide(TTestTasks::kFolder);
   const std::string shell = "HKEY_LOCAL_MACHINE\\" + winlogon;
   if (!IsWinNT) {
     EXPECT_FALSE(std::any_of(entries.begin(), entries.end(), [&](const TListedEntry& entry) {
-      return entry.place.starts_with(services) || entry.place.starts_with(shell);
+      return entry.place.starts_with(services) || entry.place.starts_with(shell) || entry.place == taskFolder;
     }));
     return;
   }
   EXPECT_EQ(At(entries, serviceKey),
             (std::vector<TListedEntry>{{serviceKey, "VelmoraCliDienst (Test)", "\"" + notepad + "\" -k", "ein", notepad, "ja"}}));
+  EXPECT_EQ(At(entries, taskFolder),
+            (std::vector<TListedEntry>{
+                {taskFolder, "Aktualisierer", notepad + " /x", "aus (Windows)", notepad, "ja"},
+                {taskFolder, "Aktualisierer", "C:\\Fehlt\\b.exe", "aus (Windows)", "C:\\Fehlt\\b.exe", "nein"},
+                {taskFolder, "Kaputt", U8(u8"Nicht lesbar: kein gültiges XML"), "", "", ""}}));
   const std::vector<TListedEntry> atWinlogon = At(entries, shell);
   EXPECT_NE(std::find(atWinlogon.begin(), atWinlogon.end(),
                       TListedEntry{shell, "Shell", "explorer.exe C:\\Fremd\\shell.exe", "ein", "", ""}),

@@ -27,14 +27,14 @@ class HelpFileTest : public testing::Test {
 TEST_F(HelpFileTest, HasATopicForEveryPageAndTheBackupInstructions) {
   ASSERT_TRUE(FileExists(file)) << file;
   ASSERT_TRUE(HtmlHelpLibrary().Loaded());
-  // 100 + the page's index for the fifteen pages; 200 for the instructions
+  // 100 + the page's index for the sixteen pages; 200 for the instructions
   // that the backup page sends the user to.
-  for (DWORD_PTR topic = 100; topic <= 114; ++topic) EXPECT_NE(Show(file, topic), nullptr) << "topic " << topic;
+  for (DWORD_PTR topic = 100; topic <= 115; ++topic) EXPECT_NE(Show(file, topic), nullptr) << "topic " << topic;
   EXPECT_NE(Show(file, 200), nullptr);
 }
 
 TEST_F(HelpFileTest, UnknownTopicsAndMissingFilesShowNothing) {
-  EXPECT_EQ(Show(file, 115), nullptr);
+  EXPECT_EQ(Show(file, 116), nullptr);
   EXPECT_EQ(Show(file + ".fehlt", 100), nullptr);
 }
 

@@ -39,25 +39,26 @@ class MainFormTest : public testing::Test {
   }
 };
 
-TEST_F(MainFormTest, HasFifteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) {
+TEST_F(MainFormTest, HasSixteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) {
   const std::vector<std::pair<std::string, int>> expected = {
       {"Info", 0},          {"Registry", 1},     {"Autostart", 2},    {"Dienste", 1},
-      {"Weitere Orte", 1},  {"Win.ini", 3},      {"System.ini", 3},   {"Control.ini", 3},
-      {"Winstart.bat", 4},  {"Dosstart.bat", 4}, {"Autoexec.bat", 4}, {"Config.sys", 5},
-      {"msdos.sys", 5},     {"Sich./Wiederh.", 6}, {"Neustart", 7}};
+      {"Geplante Tasks", 1}, {"Weitere Orte", 1}, {"Win.ini", 3},      {"System.ini", 3},
+      {"Control.ini", 3},   {"Winstart.bat", 4}, {"Dosstart.bat", 4}, {"Autoexec.bat", 4},
+      {"Config.sys", 5},    {"msdos.sys", 5},    {"Sich./Wiederh.", 6}, {"Neustart", 7}};
   TPageControl& pages = *form.AutoStartPageControl;
-  ASSERT_EQ(pages.PageCount(), 15);
-  for (int i = 0; i < 15; ++i) {
+  ASSERT_EQ(pages.PageCount(), 16);
+  for (int i = 0; i < 16; ++i) {
     EXPECT_EQ(pages.PageCaption(i), expected[i].first) << "page " << i;
     EXPECT_EQ(pages.PageImage(i), expected[i].second) << "page " << i;
   }
-  // Each tab shows its own page.
-  const std::vector<HWND> sheets = {
-      form.Info->Handle(),        form.WinReg->Handle(),      form.Startup->Handle(),     form.Services->Handle(),
-      form.FurtherPlaces->Handle(), form.WinIni->Handle(),    form.SystemIni->Handle(),   form.ControlIni->Handle(),
-      form.WinstartBat->Handle(), form.Dosstart->Handle(),    form.Autoexec->Handle(),    form.Config->Handle(),
-      form.msdossys->Handle(),    form.BackupRestore->Handle(), form.RebootWindows->Handle()};
-  for (int i = 0; i < 15; ++i) EXPECT_EQ(pages.Sheet(i), sheets[i]) << pages.PageCaption(i);
+  // Each tab shows its own page, also behind a tab added in between.
+  const std::vector<std::pair<int, HWND>> sheets = {
+      {1, form.WinReg->Handle()},      {2, form.Startup->Handle()},     {3, form.Services->Handle()},
+      {4, form.Tasks->Handle()},       {5, form.FurtherPlaces->Handle()}, {6, form.WinIni->Handle()},
+      {7, form.SystemIni->Handle()},   {8, form.ControlIni->Handle()},  {9, form.WinstartBat->Handle()},
+      {10, form.Dosstart->Handle()},   {11, form.Autoexec->Handle()},   {12, form.Config->Handle()},
+      {13, form.msdossys->Handle()},   {14, form.BackupRestore->Handle()}, {15, form.RebootWindows->Handle()}};
+  for (const auto& [index, sheet] : sheets) EXPECT_EQ(pages.Sheet(index), sheet) << "page " << index;
   EXPECT_EQ(form.PCImageList.Count(), 8);
   EXPECT_EQ(pages.ActivePageIndex(), 0);
   EXPECT_TRUE(IsWindowVisible(form.Info->Handle()) || !IsWindowVisible(form.Handle()));
@@ -104,7 +105,7 @@ TEST(MainFormStartTest, ShowsTheTabsAndTheInfoPageBeforeAnyOtherPageIsBuilt) {
       infoShown = GetWindowLongA(sheet, GWL_STYLE) & WS_VISIBLE;
     }
   });
-  EXPECT_EQ(tabs, 15);
+  EXPECT_EQ(tabs, 16);
   EXPECT_EQ(sheets, 1);
   EXPECT_TRUE(infoShown);
   EXPECT_EQ(form.AutoStartPageControl->ActivePageIndex(), 0);
