@@ -7,7 +7,6 @@
 #include "registry/RegistryPage.h"
 #include "registry/RegistryTexts.h"
 #include "support/AnsiText.h"
-#include "support/WholeFile.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -60,16 +59,5 @@ void TRegistryPage::RegExportBtnClick() {
 void TRegistryPage::WriteExportFile(const std::string& fileName) {
   const std::vector<const TRunEntry*> entries = ShownEntries();
   const std::string note = AnySwitchedOff(entries) ? RegistryTexts::kSwitchedOffNotExported : "";
-  switch (WriteWholeFile(fileName, RegExportText(CurrentRegKey, ExportRows(entries), note))) {
-    case TWriteResult::NotCreated:
-      ShowError(RegistryTexts::CannotCreate(fileName));
-      return;
-    case TWriteResult::Incomplete:
-      ShowError(RegistryTexts::CannotWrite(fileName));
-      return;
-    case TWriteResult::Written:
-      ShowInfo(RegistryTexts::kSaved);
-      if (const std::string leftOut = NamesLeftOut(entries); !leftOut.empty())
-        ShowError(RegistryTexts::NotExported(leftOut));
-  }
+  WriteRegFile(fileName, RegExportText(CurrentRegKey, ExportRows(entries), note), NamesLeftOut(entries));
 }

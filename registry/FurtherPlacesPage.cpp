@@ -6,7 +6,6 @@
 #include "registry/RegistryTexts.h"
 #include "res/resource.h"
 #include "support/AnsiText.h"
-#include "support/WholeFile.h"
 #include "toolkit/Interaction.h"
 
 namespace {
@@ -82,20 +81,6 @@ void TFurtherPlacesPage::ExportBtnClick() {
   }
   std::string fileName;  // the dialog never proposes a name
   if (!Interaction().SaveFile(RegSaveDialog(), fileName)) return;
-  WriteExportFile(fileName, exported, leftOut);
+  WriteRegFile(fileName, RegExportText(FurtherExportKeys(exported)), leftOut);
 }
 
-void TFurtherPlacesPage::WriteExportFile(const std::string& fileName, const std::vector<TFurtherEntry>& exported,
-                                         const std::string& leftOut) {
-  switch (WriteWholeFile(fileName, RegExportText(FurtherExportKeys(exported)))) {
-    case TWriteResult::NotCreated:
-      ShowError(RegistryTexts::CannotCreate(fileName));
-      return;
-    case TWriteResult::Incomplete:
-      ShowError(RegistryTexts::CannotWrite(fileName));
-      return;
-    case TWriteResult::Written:
-      ShowInfo(RegistryTexts::kSaved);
-      if (!leftOut.empty()) ShowError(RegistryTexts::NotExported(leftOut));
-  }
-}

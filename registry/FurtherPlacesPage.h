@@ -32,9 +32,6 @@ class TFurtherPlacesPage : public TDialog, public TPage {
 
  private:
   void ShowEntries();
-  // leftOut: the values the file could not carry, named after the write.
-  void WriteExportFile(const std::string& fileName, const std::vector<TFurtherEntry>& exported,
-                       const std::string& leftOut);
 
   TPageControl& pageControl_;
   std::vector<TFurtherEntry> entries_;
