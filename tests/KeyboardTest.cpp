@@ -153,7 +153,7 @@ class KeyboardTest : public testing::Test {
   }
   TRegistryPage& Registry() { return *form->WinReg; }
   TAutostartPage& Autostart() { return *form->Startup; }
-  void FocusRow(TListView& list, int row) {
+  void FocusRow(TReportListView& list, int row) {
     SetFocus(list.Handle());
     list.Select(row);
   }
@@ -293,7 +293,7 @@ TEST_F(KeyboardTest, TheListKeysPressTheButtonsOfTheirCommands) {
                        &autostart.AutostartRefreshBtn})
     button->OnClick = [&pressed, button] { pressed.push_back(button->Text()); };
   const struct {
-    TListView* list;
+    TReportListView* list;
     int page;
     WPARAM key;
     std::vector<std::string> pressed;
@@ -336,7 +336,7 @@ TEST_F(KeyboardTest, TheContextMenuOffersEveryCommandOfThePageAndEachItemPresses
        &registry.SaveRegBtn, &registry.RegRefreshBtn},
       {&autostart.AutostartAddBtn, &autostart.AutostartDeleteBtn, &autostart.AutostartCheckBtn,
        &autostart.AutostartRefreshBtn}};
-  TListView* lists[] = {&registry.RegView, &autostart.AutoStartFolderLV};
+  TReportListView* lists[] = {&registry.RegView, &autostart.AutoStartFolderLV};
   std::vector<std::string> pressed;
   for (auto* button : {&registry.AddRegBtn, &registry.EditRegBtn, &registry.RemoveRegBtn, &registry.RegExportBtn,
                        &autostart.AutostartAddBtn, &autostart.AutostartDeleteBtn})
