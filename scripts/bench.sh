@@ -8,11 +8,12 @@
 #   - System.ini of 1 MB and 5 MB: Velmora's page against notepad;
 #   - peak working set at those moments;
 #   - in process: the print layout of one 20,000-character line.
-#   scripts/bench.sh [repetitions]      (default 7)
+#   scripts/bench.sh [repetitions] [run]   (default 7; "run": the Run-key rows only)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VELMORA_BUILD_DIR:-$root/build}"
 reps="${1:-7}"
+only="${2:-}"
 "$root/scripts/build.sh" >/dev/null
 
 source "$root/scripts/wine-loader.sh"
@@ -107,6 +108,7 @@ for flavour in win98 winxp; do
   wine reg add "$run_key" /f >/dev/null 2>&1
   cp "$work/system.ini.orig" "$system_ini"
   for ((r = 0; r < reps; r++)); do
+    [ "$only" = run ] && break
     measure start-velmora "$velmora"
     measure start-regedit regedit.exe
     measure start-notepad notepad.exe
@@ -121,6 +123,7 @@ for flavour in win98 winxp; do
   wine reg delete "$run_key" /f >/dev/null 2>&1 || true
   wine reg add "$run_key" /f >/dev/null 2>&1
   for megabytes in 1 5; do
+    [ "$only" = run ] && break
     size="$(fill_system_ini $((megabytes << 20)))"
     ini="$(winepath -w "$system_ini")"
     for ((r = 0; r < reps; r++)); do
