@@ -178,6 +178,31 @@ TEST_F(RegistryPageTest, ColumnClicksShareOneToggleAndANewNameSortsByNameAgain) 
   EXPECT_EQ(Rows(), (std::vector<std::string>{"0=9.exe", "A=3.exe", "C=2.exe", "B=1.exe"}));
 }
 
+// Switching, editing and saving leave the list where the user scrolled it;
+// another key starts at its top.
+TEST_F(RegistryPageTest, EditsLeaveTheListWhereItWasScrolledAndAnotherKeyStartsAtTheTop) {
+  for (int i = 0; i < 60; ++i) Store(kHKLMRun, "Eintrag " + std::to_string(100 + i), "e.exe");
+  Store(kHKCURun, "Nutzer", "n.exe");
+  Open();
+  form->Show();
+  ListView_EnsureVisible(View().Handle(), 59, FALSE);
+  const int top = ListView_GetTopIndex(View().Handle());
+  ASSERT_GT(top, 0);
+  Tick("Eintrag 159", false);
+  EXPECT_EQ(ListView_GetTopIndex(View().Handle()), top);
+  View().Select(58);
+  FillEntryDialog("Eintrag 158", "anders.exe");
+  Press(Page().EditRegBtn);
+  EXPECT_EQ(ListView_GetTopIndex(View().Handle()), top);
+  EXPECT_EQ(View().SubItem(58), "anders.exe");
+  Press(Page().SaveRegBtn);
+  EXPECT_EQ(ListView_GetTopIndex(View().Handle()), top);
+  EXPECT_EQ(View().Caption(View().SelectedIndex()), "Eintrag 158");
+  Press(Page().HKCURunBtn);
+  EXPECT_EQ(ListView_GetTopIndex(View().Handle()), 0);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"Nutzer=n.exe"});
+}
+
 TEST_F(RegistryPageTest, ASortKeepsTheSelectionOnItsRow) {
   Store(kHKLMRun, "A", "2.exe");
   Store(kHKLMRun, "B", "1.exe");

@@ -1,5 +1,7 @@
 #include "toolkit/OwnerDataListView.h"
 
+#include <algorithm>
+
 #include "toolkit/Subclass.h"
 
 namespace {
@@ -14,6 +16,13 @@ bool BeginsWith(const std::string& caption, const char* typed) {
   const int length = lstrlenA(typed);
   return static_cast<int>(caption.size()) >= length &&
          CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caption.c_str(), length, typed, length) == CSTR_EQUAL;
+}
+
+std::string AnsiOf(const wchar_t* text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string ansi(size > 0 ? size : 1, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
+  return ansi.c_str();
 }
 
 }  // namespace
@@ -69,15 +78,14 @@ void TOwnerDataListView::AnswerDisplayInfo(LVITEMA& item) const {
 }
 
 // Type-ahead: the next row from start on, round to the top, whose caption
-// begins with what was typed.
-int TOwnerDataListView::FindByCaption(const LVFINDINFOA& find, int start) const {
-  if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz || !RowText) return -1;
+// begins with what was typed; -1 for none (0 would be the first row).
+int TOwnerDataListView::FindByCaption(UINT flags, const char* typed, int start) const {
+  if (!(flags & (LVFI_STRING | LVFI_PARTIAL)) || !typed || !RowText) return -1;
   const int count = Count();
   for (int step = 0; step < count; ++step) {
-    const int row = (start + step) % count;
+    const int row = (std::max(start, 0) + step) % count;
     const std::string caption = RowText(row, 0);
-    if ((find.flags & LVFI_PARTIAL) ? BeginsWith(caption, find.psz) : lstrcmpiA(caption.c_str(), find.psz) == 0)
-      return row;
+    if ((flags & LVFI_PARTIAL) ? BeginsWith(caption, typed) : lstrcmpiA(caption.c_str(), typed) == 0) return row;
   }
   return -1;
 }
@@ -89,7 +97,12 @@ LRESULT TOwnerDataListView::Notify(NMHDR& header) {
       return 0;
     case LVN_ODFINDITEMA: {
       const auto& find = reinterpret_cast<NMLVFINDITEMA&>(header);
-      return FindByCaption(find.lvfi, find.iStart < 0 ? 0 : find.iStart);
+      return FindByCaption(find.lvfi.flags, find.lvfi.psz, find.iStart);
+    }
+    // Wine asks in UTF-16 whatever the owner's notify format.
+    case LVN_ODFINDITEMW: {
+      const auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
+      return FindByCaption(find.lvfi.flags, find.lvfi.psz ? AnsiOf(find.lvfi.psz).c_str() : nullptr, find.iStart);
     }
     case LVN_KEYDOWN: {
       const auto& key = reinterpret_cast<NMLVKEYDOWN&>(header);

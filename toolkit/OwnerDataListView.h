@@ -32,7 +32,7 @@ class TOwnerDataListView : public TReportListView {
  private:
   static LRESULT CALLBACK ListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   void AnswerDisplayInfo(LVITEMA& item) const;
-  int FindByCaption(const LVFINDINFOA& find, int start) const;
+  int FindByCaption(UINT flags, const char* typed, int start) const;
   void CheckClicked(LPARAM where);
   int KeyRow() const;
 
