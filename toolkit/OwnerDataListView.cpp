@@ -1,6 +1,7 @@
 #include "toolkit/OwnerDataListView.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "toolkit/Subclass.h"
 
@@ -13,9 +14,7 @@ bool Held(int key) { return GetKeyState(key) < 0; }
 // Whether a caption begins with what the user typed, as the list's own
 // type-ahead compares: regardless of case.
 bool BeginsWith(const std::string& caption, const char* typed) {
-  const int length = lstrlenA(typed);
-  return static_cast<int>(caption.size()) >= length &&
-         CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caption.c_str(), length, typed, length) == CSTR_EQUAL;
+  return lstrcmpiA(caption.substr(0, std::strlen(typed)).c_str(), typed) == 0;
 }
 
 std::string AnsiOf(const wchar_t* text) {
@@ -67,8 +66,10 @@ int TOwnerDataListView::KeyRow() const {
 
 void TOwnerDataListView::AnswerDisplayInfo(LVITEMA& item) const {
   if (item.iItem < 0 || item.iItem >= Count()) return;
-  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
-    lstrcpynA(item.pszText, RowText ? RowText(item.iItem, item.iSubItem).c_str() : "", item.cchTextMax);
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+    const std::string text = RowText ? RowText(item.iItem, item.iSubItem) : "";
+    item.pszText[text.copy(item.pszText, item.cchTextMax - 1)] = '\0';
+  }
   if (item.mask & LVIF_IMAGE) item.iImage = rowImage_;
   if (item.mask & LVIF_STATE) {
     item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
