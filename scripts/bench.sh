@@ -137,15 +137,17 @@ for flavour in win98 winxp; do
   echo "== $flavour ($reps starts each, medians; time from process start)"
   echo "| | Velmora | regedit | notepad |"
   echo "|---|---|---|---|"
-  report "window shown" start-velmora start-regedit start-notepad
+  [ "$only" = run ] || report "window shown" start-velmora start-regedit start-notepad
   report "Run key, 5,000 values listed" run5000-velmora run5000-regedit
   report "Run key, 20,000 values listed" run20000-velmora run20000-regedit
-  report "window shown, 5 MB System.ini" text5-velmora-window
-  report "System.ini 1 MB shown" text1-velmora "" text1-notepad
-  report "System.ini 5 MB shown" text5-velmora "" text5-notepad
-  echo "Velmora's window against regedit's: $(ratio start-velmora start-regedit), against notepad's: $(ratio start-velmora start-notepad)"
+  if [ "$only" != run ]; then
+    report "window shown, 5 MB System.ini" text5-velmora-window
+    report "System.ini 1 MB shown" text1-velmora "" text1-notepad
+    report "System.ini 5 MB shown" text5-velmora "" text5-notepad
+    echo "Velmora's window against regedit's: $(ratio start-velmora start-regedit), against notepad's: $(ratio start-velmora start-notepad)"
+  fi
   echo "Run key against regedit: 5,000 values $(ratio run5000-velmora run5000-regedit), 20,000 values $(ratio run20000-velmora run20000-regedit)"
-  echo "System.ini against notepad: 1 MB $(ratio text1-velmora text1-notepad), 5 MB $(ratio text5-velmora text5-notepad)"
+  [ "$only" = run ] || echo "System.ini against notepad: 1 MB $(ratio text1-velmora text1-notepad), 5 MB $(ratio text5-velmora text5-notepad)"
   echo
 done
 
