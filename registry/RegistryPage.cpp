@@ -104,7 +104,8 @@ void TRegistryPage::ConnectHandlers() {
   RegView.OnCheck = [this](int index) { RegViewCheck(index); };
   RegView.RowText = [this](int row, int column) { return RowText(row, column); };
   RegView.RowChecked = [this](int row) {
-    return row >= 0 && row < static_cast<int>(rows_.size()) && EntryOfRow(row).entry.state == TEntryState::On;
+    const TRunEntry* entry = EntryOfRow(row);
+    return entry && entry->entry.state == TEntryState::On;
   };
   AddRegBtn.OnClick = [this] { AddRegBtnClick(); };
   EditRegBtn.OnClick = [this] { EditRegBtnClick(); };
@@ -145,18 +146,17 @@ TListRow TRegistryPage::RowOf(const TRunEntry& entry) const {
           StartupStatusText(entries_->Approvals(), shown.name, waiting), shown.state == TEntryState::On};
 }
 
-const TRunEntry& TRegistryPage::EntryOfRow(int row) const { return entries_->Entries()[rows_[row]]; }
+const TRunEntry* TRegistryPage::EntryOfRow(int row) const {
+  return row >= 0 && row < static_cast<int>(rows_.size()) ? &entries_->Entries()[rows_[row]] : nullptr;
+}
 
 // Asked for the rows the list draws only: a key can hold many thousands of
 // values.
 std::string TRegistryPage::RowText(int row, int column) const {
-  if (row < 0 || row >= static_cast<int>(rows_.size())) return "";
-  const TStartupEntry& shown = EntryOfRow(row).entry;
-  switch (column) {
-    case 0: return AnsiForm(shown.name);
-    case 1: return AnsiForm(shown.command);
-  }
-  return StartupStatusText(entries_->Approvals(), shown.name, shown.state == TEntryState::OffByVelmora);
+  const TRunEntry* entry = EntryOfRow(row);
+  if (!entry) return "";
+  const TListRow shown = RowOf(*entry);
+  return column == 0 ? shown.caption : column == 1 ? shown.subItem : shown.subItem2;
 }
 
 std::vector<int> TRegistryPage::ShownIds() const {
@@ -225,10 +225,8 @@ std::vector<const TRunEntry*> TRegistryPage::ShownEntries() const {
 // A row whose entry the user removed stays shown until the list is drawn
 // again: it is selected no more.
 const TRunEntry* TRegistryPage::Selected() const {
-  const int index = RegView.SelectedIndex();
-  if (index < 0 || index >= static_cast<int>(rows_.size())) return nullptr;
-  const TRunEntry& entry = EntryOfRow(index);
-  return entry.removed ? nullptr : &entry;
+  const TRunEntry* entry = EntryOfRow(RegView.SelectedIndex());
+  return entry && !entry->removed ? entry : nullptr;
 }
 
 int TRegistryPage::SelectedId() const {
@@ -239,9 +237,9 @@ int TRegistryPage::SelectedId() const {
 // The list keeps its selection by row number: a row that now shows another
 // entry is no longer selected.
 void TRegistryPage::SelectEntry(int id) {
-  for (size_t row = 0; row < rows_.size(); ++row)
-    if (id != 0 && entries_->Entries()[rows_[row]].id == id) {
-      RegView.Select(static_cast<int>(row));
+  for (int row = 0; id != 0 && row < static_cast<int>(rows_.size()); ++row)
+    if (EntryOfRow(row)->id == id) {
+      RegView.Select(row);
       return;
     }
   if (RegView.SelectedIndex() >= 0) RegView.Select(-1);
@@ -282,8 +280,8 @@ void TRegistryPage::RegViewColumnClick(int column) {
 // A question asked while the list is inside its own notification would run
 // a message loop there, and the list rebuilt under it: both wait.
 void TRegistryPage::RegViewCheck(int index) {
-  if (index >= 0 && index < static_cast<int>(rows_.size()))
-    PostMessageA(Handle(), kSwitchEntryMessage, static_cast<WPARAM>(EntryOfRow(index).id), static_cast<LPARAM>(loads_));
+  if (const TRunEntry* entry = EntryOfRow(index))
+    PostMessageA(Handle(), kSwitchEntryMessage, static_cast<WPARAM>(entry->id), static_cast<LPARAM>(loads_));
 }
 
 // A click on a list loaded anew since is for an entry no longer shown.

@@ -89,8 +89,10 @@ class TRegistryPage : public TDialog, public TPage {
   void SortRows(int column, bool ascending);
   void SortBy(int column, bool ascending);
   void ShowRows(int selectedId, TOwnerDataListView::TScroll scroll = TOwnerDataListView::TScroll::Keep);
+  // The entry a row shows; null for a row past those of the page (the list
+  // may still count it while the page draws anew).
+  const TRunEntry* EntryOfRow(int row) const;
   // What the list draws of a row, straight from its entry.
-  const TRunEntry& EntryOfRow(int row) const;
   TListRow RowOf(const TRunEntry& entry) const;
   std::string RowText(int row, int column) const;
   // The entries of the rows, in the order shown.

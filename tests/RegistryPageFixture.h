@@ -94,8 +94,8 @@ class RegistryPageTest : public testing::Test {
       if (View().Caption(i) == name) return i;
     return -1;
   }
-  // A click on a row's box where it does not show checked yet: the page acts
-  // once the message loop runs again.
+  // A click on a row's box, unless the box shows that state already: the
+  // page acts once the message loop runs again.
   void Tick(const std::string& name, bool checked) {
     const int row = RowOf(name);
     if (View().Checked(row) != checked) ClickCheckBox(View(), row);
