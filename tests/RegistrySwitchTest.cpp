@@ -66,6 +66,19 @@ TEST_F(RegistrySwitchTest, AnEntryTheAnsiCodePageCannotCarryIsNotSwitchedHere) {
                         Info("Speicherung abgeschlossen!")});
 }
 
+// A click whose switch still waits when the key is loaded anew was made on
+// a list no longer shown: it switches nothing, not even the same entry.
+TEST_F(RegistrySwitchTest, AClickStillWaitingWhenTheKeyIsLoadedAnewSwitchesNothing) {
+  Store(kHKLMRun, "Werkzeug", "w.exe");
+  Open();
+  ClickCheckBox(View(), 0);
+  Page().LoadRegKey(kHKLMRun);
+  Application().ProcessMessages();
+  EXPECT_EQ(Ticks(), std::vector<bool>{true});
+  EXPECT_FALSE(Page().RegChanged);
+  ExpectShown(dialogs, {});
+}
+
 TEST_F(RegistrySwitchTest, SwitchingOffAndClosingWithoutSavingLeavesTheEntryOn) {
   Store(kHKLMRun, "Werkzeug", "w.exe");
   Open();
