@@ -8,7 +8,7 @@
 #include "toolkit/Interaction.h"
 
 void TRegistryPage::RegCheckBtnClick() {
-  if (rowIds_.empty()) return;
+  if (rows_.empty()) return;
   bool allFound = true;
   for (const TRunEntry* entry : ShownEntries()) {
     if (entry->entry.state != TEntryState::On) continue;  // switched off: it starts nothing

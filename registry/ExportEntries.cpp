@@ -43,7 +43,7 @@ bool AnySwitchedOff(const std::vector<const TRunEntry*>& entries) {
 
 void TRegistryPage::RegExportBtnClick() {
   TPageControlBusy busy(AutoStartPageControl);
-  if (rowIds_.empty()) {
+  if (rows_.empty()) {
     ShowInfo(RegistryTexts::kNothingToExport);
     return;
   }

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <unordered_set>
+#include <unordered_map>
 #include <utility>
 
 #include "registry/ListViewCompare.h"
@@ -67,6 +67,7 @@ TRegistryPage::TRegistryPage(HWND pageControlHandle, TPageControl& pageControl, 
   RegView.AddColumn("Wert", IsWin8OrLater() ? 300 - StartupStatus::kColumnWidth + 10 : 300);
   if (IsWin8OrLater()) RegView.AddColumn(StartupStatus::kColumn, StartupStatus::kColumnWidth);
   RegView.SetSmallImages(images);
+  RegView.SetRowImage(kRowImage);
   ConnectHandlers();
 }
 
@@ -101,6 +102,11 @@ void TRegistryPage::ConnectHandlers() {
   RegView.OnColumnClick = [this](int column) { RegViewColumnClick(column); };
   RegView.OnDblClick = [this] { RegViewDblClick(); };
   RegView.OnCheck = [this](int index) { RegViewCheck(index); };
+  RegView.RowText = [this](int row, int column) { return RowText(row, column); };
+  RegView.RowChecked = [this](int row) {
+    const TRunEntry* entry = EntryOfRow(row);
+    return entry && entry->entry.state == TEntryState::On;
+  };
   AddRegBtn.OnClick = [this] { AddRegBtnClick(); };
   EditRegBtn.OnClick = [this] { EditRegBtnClick(); };
   RemoveRegBtn.OnClick = [this] { RemoveRegBtnClick(); };
@@ -111,8 +117,8 @@ void TRegistryPage::ConnectHandlers() {
 }
 
 void TRegistryPage::ClearRegView() {
-  rowIds_.clear();
-  RegView.Clear();
+  rows_.clear();
+  RegView.ShowRows(0, TOwnerDataListView::TScroll::ToTop);
 }
 
 void TRegistryPage::Load() {
@@ -128,7 +134,9 @@ void TRegistryPage::LoadRegKey(const std::string& keyPath) {
   ++loads_;
   entries_.emplace(keyPath);
   entries_->Load();
-  SortRows(0, true);
+  UpdateRows({});
+  SortBy(0, true);
+  ShowRows(0, TOwnerDataListView::TScroll::ToTop);
 }
 
 TListRow TRegistryPage::RowOf(const TRunEntry& entry) const {
@@ -138,66 +146,87 @@ TListRow TRegistryPage::RowOf(const TRunEntry& entry) const {
           StartupStatusText(entries_->Approvals(), shown.name, waiting), shown.state == TEntryState::On};
 }
 
-// Each entry found by its id once per drawing, not by a search through the
-// key for every row: a key can hold many thousands of values.
-std::unordered_map<int, const TRunEntry*> TRegistryPage::EntriesById() const {
-  std::unordered_map<int, const TRunEntry*> byId;
-  for (const TRunEntry& entry : entries_->Entries())
-    if (!entry.removed) byId.emplace(entry.id, &entry);
-  return byId;
+const TRunEntry* TRegistryPage::EntryOfRow(int row) const {
+  return row >= 0 && row < static_cast<int>(rows_.size()) ? &entries_->Entries()[rows_[row]] : nullptr;
 }
 
-// Rows keep their order; an entry new to the list comes last.
-void TRegistryPage::UpdateRowIds() {
-  const auto byId = EntriesById();
+// Asked for the rows the list draws only: a key can hold many thousands of
+// values.
+std::string TRegistryPage::RowText(int row, int column) const {
+  const TRunEntry* entry = EntryOfRow(row);
+  if (!entry) return "";
+  const TListRow shown = RowOf(*entry);
+  return column == 0 ? shown.caption : column == 1 ? shown.subItem : shown.subItem2;
+}
+
+std::vector<int> TRegistryPage::ShownIds() const {
   std::vector<int> ids;
-  std::unordered_set<int> listed;
-  for (int id : rowIds_)
-    if (byId.count(id) && listed.insert(id).second) ids.push_back(id);
-  for (const TRunEntry& entry : entries_->Entries())
-    if (!entry.removed && listed.insert(entry.id).second) ids.push_back(entry.id);
-  rowIds_ = std::move(ids);
+  ids.reserve(rows_.size());
+  for (size_t row : rows_) ids.push_back(entries_->Entries()[row].id);
+  return ids;
 }
 
-void TRegistryPage::Draw() { Draw(SelectedId()); }
+// Each entry found by its id once, not by a search through the key for
+// every row.
+void TRegistryPage::UpdateRows(const std::vector<int>& shownIds) {
+  const std::vector<TRunEntry>& entries = entries_->Entries();
+  std::unordered_map<int, size_t> unlisted;
+  for (size_t i = 0; i < entries.size(); ++i)
+    if (!entries[i].removed) unlisted.emplace(entries[i].id, i);
+  std::vector<size_t> rows;
+  rows.reserve(unlisted.size());
+  for (int id : shownIds)
+    if (auto found = unlisted.find(id); found != unlisted.end()) {
+      rows.push_back(found->second);
+      unlisted.erase(found);
+    }
+  for (size_t i = 0; i < entries.size(); ++i)
+    if (!entries[i].removed && unlisted.erase(entries[i].id)) rows.push_back(i);
+  rows_ = std::move(rows);
+}
 
-void TRegistryPage::Draw(int selectedId) {
-  UpdateRowIds();
-  const auto byId = EntriesById();
-  std::vector<TListRow> rows;
-  for (int id : rowIds_) rows.push_back(RowOf(*byId.at(id)));
-  RegView.SetRows(std::move(rows));
+void TRegistryPage::Draw() {
+  const int selectedId = SelectedId();
+  UpdateRows(ShownIds());
+  ShowRows(selectedId);
+}
+
+void TRegistryPage::ShowRows(int selectedId, TOwnerDataListView::TScroll scroll) {
+  RegView.ShowRows(static_cast<int>(rows_.size()), scroll);
   SelectEntry(selectedId);
   UpdateListButtons();
 }
 
 void TRegistryPage::SortRows(int column, bool ascending) {
   const int selectedId = SelectedId();
-  UpdateRowIds();
-  // Each row's texts are made once, not at every comparison.
-  const auto byId = EntriesById();
-  std::vector<std::pair<int, TListRow>> rows;
-  for (int id : rowIds_) rows.emplace_back(id, RowOf(*byId.at(id)));
+  UpdateRows(ShownIds());
+  SortBy(column, ascending);
+  ShowRows(selectedId);
+}
+
+// Each row's texts are made once, not at every comparison.
+void TRegistryPage::SortBy(int column, bool ascending) {
+  std::vector<std::pair<size_t, TListRow>> rows;
+  rows.reserve(rows_.size());
+  for (size_t row : rows_) rows.emplace_back(row, RowOf(entries_->Entries()[row]));
   std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
     return CompareByColumn(a.second, b.second, column, ascending) < 0;
   });
-  for (size_t i = 0; i < rows.size(); ++i) rowIds_[i] = rows[i].first;
-  Draw(selectedId);
+  for (size_t i = 0; i < rows.size(); ++i) rows_[i] = rows[i].first;
 }
 
 std::vector<const TRunEntry*> TRegistryPage::ShownEntries() const {
-  const auto byId = EntriesById();
   std::vector<const TRunEntry*> shown;
-  for (int id : rowIds_) {
-    const auto found = byId.find(id);
-    shown.push_back(found != byId.end() ? found->second : nullptr);
-  }
+  shown.reserve(rows_.size());
+  for (size_t row : rows_) shown.push_back(&entries_->Entries()[row]);
   return shown;
 }
 
+// A row whose entry the user removed stays shown until the list is drawn
+// again: it is selected no more.
 const TRunEntry* TRegistryPage::Selected() const {
-  const int index = RegView.SelectedIndex();
-  return index >= 0 && index < static_cast<int>(rowIds_.size()) ? entries_->Find(rowIds_[index]) : nullptr;
+  const TRunEntry* entry = EntryOfRow(RegView.SelectedIndex());
+  return entry && !entry->removed ? entry : nullptr;
 }
 
 int TRegistryPage::SelectedId() const {
@@ -205,9 +234,15 @@ int TRegistryPage::SelectedId() const {
   return selected ? selected->id : 0;
 }
 
+// The list keeps its selection by row number: a row that now shows another
+// entry is no longer selected.
 void TRegistryPage::SelectEntry(int id) {
-  auto row = std::find(rowIds_.begin(), rowIds_.end(), id);
-  if (row != rowIds_.end()) RegView.Select(static_cast<int>(row - rowIds_.begin()));
+  for (int row = 0; id != 0 && row < static_cast<int>(rows_.size()); ++row)
+    if (EntryOfRow(row)->id == id) {
+      RegView.Select(row);
+      return;
+    }
+  if (RegView.SelectedIndex() >= 0) RegView.Select(-1);
 }
 
 void TRegistryPage::RegistryReadBtnClick(TSpeedButton& sender) {
@@ -245,8 +280,8 @@ void TRegistryPage::RegViewColumnClick(int column) {
 // A question asked while the list is inside its own notification would run
 // a message loop there, and the list rebuilt under it: both wait.
 void TRegistryPage::RegViewCheck(int index) {
-  if (index >= 0 && index < static_cast<int>(rowIds_.size()))
-    PostMessageA(Handle(), kSwitchEntryMessage, static_cast<WPARAM>(rowIds_[index]), static_cast<LPARAM>(loads_));
+  if (const TRunEntry* entry = EntryOfRow(index))
+    PostMessageA(Handle(), kSwitchEntryMessage, static_cast<WPARAM>(entry->id), static_cast<LPARAM>(loads_));
 }
 
 // A click on a list loaded anew since is for an entry no longer shown.

@@ -8,13 +8,12 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "toolkit/Button.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ListKeys.h"
-#include "toolkit/ListView.h"
+#include "toolkit/OwnerDataListView.h"
 #include "toolkit/Page.h"
 #include "toolkit/PageControl.h"
 #include "controls/MySpeedButton.h"
@@ -32,7 +31,7 @@ class TRegistryPage : public TDialog, public TPage {
   // The 32-bit view of the machine's Run and RunOnce (64-bit Windows only)
   // and the policy Run keys (NT family only).
   TMySpeedButton HKLMRun32Btn, HKLMRunOnce32Btn, HKLMPolicyRunBtn, HKCUPolicyRunBtn;
-  TListView RegView;
+  TOwnerDataListView RegView;
   TMySpeedButton AddRegBtn, EditRegBtn, RemoveRegBtn, RegExportBtn;
   TButton RegCheckBtn, SaveRegBtn, RegRefreshBtn;
   // The list's keys and popup menu, with the page's commands.
@@ -80,14 +79,22 @@ class TRegistryPage : public TDialog, public TPage {
   void SetUpKeyButtons();
   const std::string& KeyPathOf(const TSpeedButton& button) const;
 
-  // The rows drawn from the entries in the order shown; the selected entry
-  // stays selected.
+  // The rows shown again after the entries changed, in the order shown;
+  // the selected entry stays selected.
   void Draw();
-  void Draw(int selectedId);
-  std::unordered_map<int, const TRunEntry*> EntriesById() const;
-  void UpdateRowIds();
-  TListRow RowOf(const TRunEntry& entry) const;
+  // Rows keep the order of shownIds (the entries of the rows before the
+  // change); an entry new to the list comes last.
+  void UpdateRows(const std::vector<int>& shownIds);
+  std::vector<int> ShownIds() const;
   void SortRows(int column, bool ascending);
+  void SortBy(int column, bool ascending);
+  void ShowRows(int selectedId, TOwnerDataListView::TScroll scroll = TOwnerDataListView::TScroll::Keep);
+  // The entry a row shows; null for a row past those of the page (the list
+  // may still count it while the page draws anew).
+  const TRunEntry* EntryOfRow(int row) const;
+  // What the list draws of a row, straight from its entry.
+  TListRow RowOf(const TRunEntry& entry) const;
+  std::string RowText(int row, int column) const;
   // The entries of the rows, in the order shown.
   std::vector<const TRunEntry*> ShownEntries() const;
   // The entry of the selected row; null without a selection.
@@ -115,8 +122,8 @@ class TRegistryPage : public TDialog, public TPage {
   TPageControl& AutoStartPageControl;
   std::vector<TKeyButton> keyButtons_;
   std::optional<TRunKeyEntries> entries_;
-  // The entry of each row, in the order shown: all a row needs is drawn
-  // from its entry.
-  std::vector<int> rowIds_;
+  // Where the entry of each row stands in the model's entries, in the order
+  // shown: all a row needs is drawn from its entry when the list asks.
+  std::vector<size_t> rows_;
   unsigned loads_ = 0;  // tells a click on an earlier list from one on this
 };

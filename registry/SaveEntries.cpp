@@ -70,13 +70,16 @@ void TRegistryPage::ReportSave(const TSaveReport& report) {
 
 void TRegistryPage::SaveRegBtnClick() {
   TPageControlBusy busy(AutoStartPageControl);
+  const int selectedId = SelectedId();
+  const std::vector<int> shownIds = ShownIds();
   const TSaveReport report = entries_->Save([this](const TOtherChanges& other) { return AskAboutOtherChanges(other); });
+  // The model may have loaded the key afresh: the rows follow it before the
+  // list draws again behind the report's message.
+  UpdateRows(shownIds);
+  // The list would hide another program's values: show the key as it is.
+  if (report.otherChanges) SortBy(0, true);
+  ShowRows(selectedId);
   ReportSave(report);
   // After a failure the list still holds what the key lacks.
   RegChanged = !report.failures.empty();
-  // The list would hide another program's values: show the key as it is.
-  if (report.otherChanges)
-    SortRows(0, true);
-  else
-    Draw();
 }

@@ -8,11 +8,12 @@
 #   - System.ini of 1 MB and 5 MB: Velmora's page against notepad;
 #   - peak working set at those moments;
 #   - in process: the print layout of one 20,000-character line.
-#   scripts/bench.sh [repetitions]      (default 7)
+#   scripts/bench.sh [repetitions] [run]   (default 7; "run": the Run-key rows only)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VELMORA_BUILD_DIR:-$root/build}"
 reps="${1:-7}"
+only="${2:-}"
 "$root/scripts/build.sh" >/dev/null
 
 source "$root/scripts/wine-loader.sh"
@@ -107,6 +108,7 @@ for flavour in win98 winxp; do
   wine reg add "$run_key" /f >/dev/null 2>&1
   cp "$work/system.ini.orig" "$system_ini"
   for ((r = 0; r < reps; r++)); do
+    [ "$only" = run ] && break
     measure start-velmora "$velmora"
     measure start-regedit regedit.exe
     measure start-notepad notepad.exe
@@ -121,6 +123,7 @@ for flavour in win98 winxp; do
   wine reg delete "$run_key" /f >/dev/null 2>&1 || true
   wine reg add "$run_key" /f >/dev/null 2>&1
   for megabytes in 1 5; do
+    [ "$only" = run ] && break
     size="$(fill_system_ini $((megabytes << 20)))"
     ini="$(winepath -w "$system_ini")"
     for ((r = 0; r < reps; r++)); do
@@ -134,15 +137,17 @@ for flavour in win98 winxp; do
   echo "== $flavour ($reps starts each, medians; time from process start)"
   echo "| | Velmora | regedit | notepad |"
   echo "|---|---|---|---|"
-  report "window shown" start-velmora start-regedit start-notepad
+  [ "$only" = run ] || report "window shown" start-velmora start-regedit start-notepad
   report "Run key, 5,000 values listed" run5000-velmora run5000-regedit
   report "Run key, 20,000 values listed" run20000-velmora run20000-regedit
-  report "window shown, 5 MB System.ini" text5-velmora-window
-  report "System.ini 1 MB shown" text1-velmora "" text1-notepad
-  report "System.ini 5 MB shown" text5-velmora "" text5-notepad
-  echo "Velmora's window against regedit's: $(ratio start-velmora start-regedit), against notepad's: $(ratio start-velmora start-notepad)"
+  if [ "$only" != run ]; then
+    report "window shown, 5 MB System.ini" text5-velmora-window
+    report "System.ini 1 MB shown" text1-velmora "" text1-notepad
+    report "System.ini 5 MB shown" text5-velmora "" text5-notepad
+    echo "Velmora's window against regedit's: $(ratio start-velmora start-regedit), against notepad's: $(ratio start-velmora start-notepad)"
+  fi
   echo "Run key against regedit: 5,000 values $(ratio run5000-velmora run5000-regedit), 20,000 values $(ratio run20000-velmora run20000-regedit)"
-  echo "System.ini against notepad: 1 MB $(ratio text1-velmora text1-notepad), 5 MB $(ratio text5-velmora text5-notepad)"
+  [ "$only" = run ] || echo "System.ini against notepad: 1 MB $(ratio text1-velmora text1-notepad), 5 MB $(ratio text5-velmora text5-notepad)"
   echo
 done
 

@@ -11,7 +11,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 picture=docs/registry-page.png
 sources=(res/velmora.rc registry/RegistryPage.cpp registry/RegistryPage.h toolkit/SpeedButton.cpp
-  toolkit/ListView.cpp)
+  toolkit/ReportListView.cpp toolkit/OwnerDataListView.cpp)
 
 if ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   echo "No git history here: nothing to compare the picture with."

@@ -153,7 +153,7 @@ class KeyboardTest : public testing::Test {
   }
   TRegistryPage& Registry() { return *form->WinReg; }
   TAutostartPage& Autostart() { return *form->Startup; }
-  void FocusRow(TListView& list, int row) {
+  void FocusRow(TReportListView& list, int row) {
     SetFocus(list.Handle());
     list.Select(row);
   }
@@ -293,7 +293,7 @@ TEST_F(KeyboardTest, TheListKeysPressTheButtonsOfTheirCommands) {
                        &autostart.AutostartRefreshBtn})
     button->OnClick = [&pressed, button] { pressed.push_back(button->Text()); };
   const struct {
-    TListView* list;
+    TReportListView* list;
     int page;
     WPARAM key;
     std::vector<std::string> pressed;
@@ -336,7 +336,7 @@ TEST_F(KeyboardTest, TheContextMenuOffersEveryCommandOfThePageAndEachItemPresses
        &registry.SaveRegBtn, &registry.RegRefreshBtn},
       {&autostart.AutostartAddBtn, &autostart.AutostartDeleteBtn, &autostart.AutostartCheckBtn,
        &autostart.AutostartRefreshBtn}};
-  TListView* lists[] = {&registry.RegView, &autostart.AutoStartFolderLV};
+  TReportListView* lists[] = {&registry.RegView, &autostart.AutoStartFolderLV};
   std::vector<std::string> pressed;
   for (auto* button : {&registry.AddRegBtn, &registry.EditRegBtn, &registry.RemoveRegBtn, &registry.RegExportBtn,
                        &autostart.AutostartAddBtn, &autostart.AutostartDeleteBtn})
@@ -386,6 +386,47 @@ TEST_F(KeyboardTest, TheContextMenuOffersEveryCommandOfThePageAndEachItemPresses
   EXPECT_FALSE(dialogs.menus[0][1].enabled);
   EXPECT_FALSE(dialogs.menus[0][2].enabled);
   EXPECT_TRUE(dialogs.menus[0][0].enabled);
+}
+
+// The space bar switches the entry of the row with the focus, as a click on
+// its box does, once the key was handled; the row keeps the focus.
+TEST_F(KeyboardTest, TheSpaceBarSwitchesTheEntryOfTheFocusedRow) {
+  ShowPage(1);
+  TRegistryPage& page = Registry();
+  FocusRow(page.RegView, 1);
+  ASSERT_EQ(page.RegView.Caption(1), "Wecker");
+  PressKey(VK_SPACE);
+  EXPECT_FALSE(page.RegView.Checked(1));
+  EXPECT_TRUE(page.RegView.Checked(0));
+  EXPECT_TRUE(page.RegChanged);
+  PressKey(VK_SPACE);
+  EXPECT_TRUE(page.RegView.Checked(1));
+  EXPECT_EQ(GetFocus(), page.RegView.Handle());
+  EXPECT_EQ(page.RegView.SelectedIndex(), 1);
+  ExpectShown(dialogs, {});
+}
+
+// Typing the beginning of a name selects the first row from the focused one
+// on that begins with it, whoever holds the rows.
+TEST_F(KeyboardTest, TypingALetterSelectsTheNextRowWhoseNameBeginsWithIt) {
+  const struct {
+    int page;
+    int focused;
+    char letter;
+    std::string selected;
+  } cases[] = {
+      {1, -1, 'w', "Wecker"}, {1, 1, 'U', "Uhr"}, {1, 0, 'x', "Uhr"}, {2, -1, 'e', "Editor.lnk"},
+  };
+  for (const auto& c : cases) {
+    ShowPage(c.page);
+    TReportListView& list = c.page == 1 ? static_cast<TReportListView&>(Registry().RegView) : Autostart().AutoStartFolderLV;
+    FocusRow(list, c.focused);
+    Sleep(600);  // letters typed within about half a second are one name to the list
+    PostMessageA(list.Handle(), WM_CHAR, static_cast<unsigned char>(c.letter), 1);
+    Application().ProcessMessages();
+    const int selected = list.SelectedIndex();
+    EXPECT_EQ(selected >= 0 ? list.Caption(selected) : "", c.selected) << c.letter;
+  }
 }
 
 // The keys do what the buttons do, with the same questions: Entf asks before

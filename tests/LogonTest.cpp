@@ -13,6 +13,7 @@
 #include "app/MainForm.h"
 #include "support/SheLink.h"
 #include "support/Tools.h"
+#include "tests/CheckBoxClick.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
@@ -63,9 +64,9 @@ class LogonTest : public testing::Test {
   // the Registry page and saving, the shortcut by its box on the Autostart
   // page, which acts at once. A page acts on a box once the message loop
   // runs again.
-  static void Tick(TListView& view, const std::string& caption, bool on) {
+  static void Tick(TReportListView& view, const std::string& caption, bool on) {
     for (int i = 0; i < view.Count(); ++i)
-      if (view.Caption(i) == caption) ListView_SetCheckState(view.Handle(), i, on);
+      if (view.Caption(i) == caption && view.Checked(i) != on) ClickCheckBox(view, i);
     Application().ProcessMessages();
   }
   static void SwitchOnThePages(TMainForm& form, bool on) {

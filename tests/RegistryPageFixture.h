@@ -14,6 +14,7 @@
 #include "registry/RegAdd.h"
 #include "registry/RunKeyPath.h"
 #include "support/WideText.h"
+#include "tests/CheckBoxClick.h"
 #include "tests/FakeInteraction.h"
 #include "tests/Press.h"
 #include "tests/RegistrySandbox.h"
@@ -30,7 +31,7 @@ class RegistryPageTest : public testing::Test {
   std::unique_ptr<TMainForm> form;
 
   TRegistryPage& Page() { return *form->WinReg; }
-  TListView& View() { return Page().RegView; }
+  TOwnerDataListView& View() { return Page().RegView; }
 
   void Store(const std::string& keyPath, const std::string& name, const std::string& data, DWORD type = REG_SZ) {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
@@ -93,10 +94,11 @@ class RegistryPageTest : public testing::Test {
       if (View().Caption(i) == name) return i;
     return -1;
   }
-  // What a click on a row's box does: the list changes the box, and the page
-  // acts once the message loop runs again.
+  // A click on a row's box, unless the box shows that state already: the
+  // page acts once the message loop runs again.
   void Tick(const std::string& name, bool checked) {
-    ListView_SetCheckState(View().Handle(), RowOf(name), checked);
+    const int row = RowOf(name);
+    if (View().Checked(row) != checked) ClickCheckBox(View(), row);
     Application().ProcessMessages();
   }
   std::vector<bool> Ticks() {

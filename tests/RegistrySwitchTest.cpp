@@ -19,31 +19,6 @@ class RegistrySwitchTest : public RegistryPageTest {
     TRunKeyPath key = ResolveRunKeyPath(keyPath);
     return StoredValues(key.root, SwitchedOffKey(key.subKey), key.view);
   }
-  // A point on the row's check box, found as the list itself finds it.
-  POINT BoxOf(int row) {
-    RECT icon = {}, bounds = {};
-    icon.left = LVIR_ICON;
-    bounds.left = LVIR_BOUNDS;
-    SendMessageA(View().Handle(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&icon));
-    SendMessageA(View().Handle(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
-    for (LONG x = bounds.left; x < icon.left; ++x) {
-      LVHITTESTINFO hit = {};
-      hit.pt = {x, (icon.top + icon.bottom) / 2};
-      if (ListView_HitTest(View().Handle(), &hit) == row && (hit.flags & LVHT_ONITEMSTATEICON)) return hit.pt;
-    }
-    ADD_FAILURE() << "no check box on row " << row;
-    return {};
-  }
-  // The mouse pressed and let go on the box; the list handles both messages
-  // (and the notifications they bring) before this returns.
-  void ClickBox(int row) {
-    const POINT at = BoxOf(row);
-    const LPARAM where = MAKELPARAM(at.x, at.y);
-    PostMessageA(View().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, where);
-    PostMessageA(View().Handle(), WM_LBUTTONUP, 0, where);
-    MSG msg;
-    while (PeekMessageA(&msg, View().Handle(), WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) DispatchMessageA(&msg);
-  }
 };
 
 TEST_F(RegistrySwitchTest, UntickingIsAnEditThatTheSaveCarriesOutAndTheListShowsAfterwards) {
@@ -91,6 +66,19 @@ TEST_F(RegistrySwitchTest, AnEntryTheAnsiCodePageCannotCarryIsNotSwitchedHere) {
                         Info("Speicherung abgeschlossen!")});
 }
 
+// A click whose switch still waits when the key is loaded anew was made on
+// a list no longer shown: it switches nothing, not even the same entry.
+TEST_F(RegistrySwitchTest, AClickStillWaitingWhenTheKeyIsLoadedAnewSwitchesNothing) {
+  Store(kHKLMRun, "Werkzeug", "w.exe");
+  Open();
+  ClickCheckBox(View(), 0);
+  Page().LoadRegKey(kHKLMRun);
+  Application().ProcessMessages();
+  EXPECT_EQ(Ticks(), std::vector<bool>{true});
+  EXPECT_FALSE(Page().RegChanged);
+  ExpectShown(dialogs, {});
+}
+
 TEST_F(RegistrySwitchTest, SwitchingOffAndClosingWithoutSavingLeavesTheEntryOn) {
   Store(kHKLMRun, "Werkzeug", "w.exe");
   Open();
@@ -134,8 +122,9 @@ TEST_F(RegistrySwitchTest, ExportWritesOnlyTheEntriesThatAreOnAndSaysSo) {
 
 // The same name both in the key and waiting in the sub-key: a click with
 // the mouse on one row's box would move it onto the other. The question
-// comes once the list's own handling of the click is over; "&Nein" leaves
-// the box and both values as they are.
+// comes once the list's own handling of the click is over (and proves that
+// the click reached the box); "&Nein" leaves the box and both values as
+// they are.
 TEST_F(RegistrySwitchTest, AClickOnABoxThatMovesAnEntryOntoOneOfItsNameAsksAfterTheClickAndNoKeepsBoth) {
   const std::string runKey = ResolveRunKeyPath(kHKCURun).subKey;
   const struct {
@@ -161,8 +150,8 @@ TEST_F(RegistrySwitchTest, AClickOnABoxThatMovesAnEntryOntoOneOfItsNameAsksAfter
     const bool wasChecked = View().Checked(row);
     dialogs.ClearShown();
     dialogs.Answer({c.answer});
-    ClickBox(row);
-    EXPECT_NE(View().Checked(row), wasChecked) << "the click reached the box";
+    ClickCheckBox(View(), row);
+    EXPECT_EQ(View().Checked(row), wasChecked) << "the box shows its entry, which the page has not switched yet";
     ExpectShown(dialogs, {});
     Application().ProcessMessages();
     ExpectShown(dialogs, {Question("Es gibt bereits einen Eintrag \"X\". Soll er ersetzt werden?")});

@@ -41,7 +41,7 @@ bool AsksForMenu(UINT msg, WPARAM virtualKey) {
 
 }  // namespace
 
-TListKeys::TListKeys(TListView& list, std::function<std::vector<TCommand>()> commands)
+TListKeys::TListKeys(TReportListView& list, std::function<std::vector<TCommand>()> commands)
     : list_(list), commands_(std::move(commands)) {
   AddSubclass(list_.Handle(), ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "toolkit/Commands.h"
-#include "toolkit/ListView.h"
+#include "toolkit/ReportListView.h"
 
 class TListKeys {
  public:
   // commands is asked afresh at each key, so that every command has its
   // button's state of the moment.
-  TListKeys(TListView& list, std::function<std::vector<TCommand>()> commands);
+  TListKeys(TReportListView& list, std::function<std::vector<TCommand>()> commands);
   ~TListKeys();
   TListKeys(const TListKeys&) = delete;
   TListKeys& operator=(const TListKeys&) = delete;
@@ -28,6 +28,6 @@ class TListKeys {
   // asked for it.
   POINT MenuPlace(LPARAM clicked) const;
 
-  TListView& list_;
+  TReportListView& list_;
   std::function<std::vector<TCommand>()> commands_;
 };

@@ -2,64 +2,7 @@
 
 #include <algorithm>
 
-TListView::TListView(TDialog& owner, int id) : TControl(owner, id) {}
-
-void TListView::AddColumn(const std::string& caption, int width) {
-  LVCOLUMNA column = {};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.pszText = const_cast<char*>(caption.c_str());
-  column.cx = width;
-  int count = Header_GetItemCount(ListView_GetHeader(Handle()));
-  SendMessageA(Handle(), LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column));
-}
-
-void TListView::SetSmallImages(HIMAGELIST images) { ListView_SetImageList(Handle(), images, LVSIL_SMALL); }
-
-int TListView::Count() const { return ListView_GetItemCount(Handle()); }
-
-std::string TListView::ItemText(int index, int column) const {
-  std::vector<char> buffer(1024);
-  for (;;) {
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
-    int length = static_cast<int>(SendMessageA(Handle(), LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item)));
-    if (length < static_cast<int>(buffer.size()) - 1) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 4);
-  }
-}
-
-std::string TListView::Caption(int index) const { return ItemText(index, 0); }
-std::string TListView::SubItem(int index) const { return ItemText(index, 1); }
-std::string TListView::SubItem2(int index) const { return ItemText(index, 2); }
-std::string TListView::SubItem3(int index) const { return ItemText(index, 3); }
-
-LPARAM TListView::Data(int index) const {
-  LVITEMA item = {};
-  item.mask = LVIF_PARAM;
-  item.iItem = index;
-  SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return item.lParam;
-}
-
-TListRow TListView::Row(int index) const {
-  LVITEMA item = {};
-  item.mask = LVIF_PARAM | LVIF_IMAGE;
-  item.iItem = index;
-  SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return {Caption(index), SubItem(index), item.iImage, item.lParam, SubItem2(index), Checked(index), SubItem3(index)};
-}
-
-void TListView::ShowCheckBoxes() {
-  ListView_SetExtendedListViewStyleEx(Handle(), LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
-}
-
-bool TListView::HasCheckBoxes() const {
-  return (ListView_GetExtendedListViewStyle(Handle()) & LVS_EX_CHECKBOXES) != 0;
-}
-
-bool TListView::Checked(int index) const { return ListView_GetCheckState(Handle(), index) == TRUE; }
+TListView::TListView(TDialog& owner, int id) : TReportListView(owner, id) {}
 
 void TListView::SetChecked(int index, bool checked) {
   ++quiet_;
@@ -132,13 +75,6 @@ void TListView::Delete(int index) { ListView_DeleteItem(Handle(), index); }
 
 void TListView::Clear() { ListView_DeleteAllItems(Handle()); }
 
-int TListView::SelectedIndex() const { return ListView_GetNextItem(Handle(), -1, LVNI_SELECTED); }
-
-void TListView::Select(int index) {
-  ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-  if (index >= 0) ListView_SetItemState(Handle(), index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-}
-
 std::vector<TListView::StoredRow> TListView::ReadAll() const {
   std::vector<StoredRow> rows(Count());
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
@@ -180,11 +116,6 @@ void TListView::SortByCaption() {
   if (captionOrder_) Sort(captionOrder_);
 }
 
-bool TListView::FocusStaysInWindow() const {
-  HWND focus = GetFocus();
-  return focus && GetAncestor(focus, GA_ROOT) == GetAncestor(Handle(), GA_ROOT);
-}
-
 LRESULT TListView::Notify(NMHDR& header) {
   switch (header.code) {
     case LVN_ITEMCHANGED: {
@@ -201,20 +132,6 @@ LRESULT TListView::Notify(NMHDR& header) {
       }
       return 0;
     }
-    case NM_KILLFOCUS:
-      if (OnExit && FocusStaysInWindow()) OnExit();
-      return 0;
-    case NM_DBLCLK:
-      if (OnDblClick) OnDblClick();
-      return 0;
-    case LVN_COLUMNCLICK:
-      if (OnColumnClick) OnColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
-      return 0;
-    case LVN_BEGINLABELEDITA: {
-      bool allowEdit = true;
-      if (OnEditing) OnEditing(reinterpret_cast<NMLVDISPINFOA&>(header).item.iItem, allowEdit);
-      return allowEdit ? FALSE : TRUE;
-    }
   }
-  return 0;
+  return TReportListView::Notify(header);
 }
