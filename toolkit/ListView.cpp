@@ -18,15 +18,10 @@ void TListView::Insert(int index, const TListRow& row) {
   item.iImage = row.image;
   item.lParam = row.data;
   index = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  SetSubItem(index, row.subItem);
-  if (!row.subItem2.empty()) SetSubItem2(index, row.subItem2);
+  SetItemText(index, 1, row.subItem);
+  if (!row.subItem2.empty()) SetItemText(index, 2, row.subItem2);
   if (!row.subItem3.empty()) SetItemText(index, 3, row.subItem3);
   if (HasCheckBoxes()) SetChecked(index, row.checked);
-}
-
-void TListView::Add(const TListRow& row) {
-  Insert(Count(), row);
-  SortByCaption();
 }
 
 void TListView::SetRows(std::vector<TListRow> rows) {
@@ -39,11 +34,6 @@ void TListView::SetRows(std::vector<TListRow> rows) {
   for (size_t i = 0; i < rows.size(); ++i) Insert(static_cast<int>(i), rows[i]);
   SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void TListView::SetCaption(int index, const std::string& caption) {
-  SetItemText(index, 0, caption);
-  SortByCaption();
 }
 
 void TListView::ShowWideCaption(int index, const std::wstring& caption) {
@@ -59,19 +49,6 @@ void TListView::SetItemText(int index, int column, const std::string& text) {
   item.pszText = const_cast<char*>(text.c_str());
   SendMessageA(Handle(), LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
 }
-
-void TListView::SetSubItem(int index, const std::string& text) { SetItemText(index, 1, text); }
-void TListView::SetSubItem2(int index, const std::string& text) { SetItemText(index, 2, text); }
-
-void TListView::SetData(int index, LPARAM data) {
-  LVITEMA item = {};
-  item.mask = LVIF_PARAM;
-  item.iItem = index;
-  item.lParam = data;
-  SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-}
-
-void TListView::Delete(int index) { ListView_DeleteItem(Handle(), index); }
 
 void TListView::Clear() { ListView_DeleteAllItems(Handle()); }
 
@@ -96,8 +73,8 @@ void TListView::WriteAll(const std::vector<StoredRow>& rows) {
     item.state = rows[i].state;
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK;
     SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    SetSubItem(i, row.subItem);
-    SetSubItem2(i, row.subItem2);
+    SetItemText(i, 1, row.subItem);
+    SetItemText(i, 2, row.subItem2);
     SetItemText(i, 3, row.subItem3);
   }
 }
@@ -110,10 +87,6 @@ void TListView::Sort(const TRowCompare& compare) {
   WriteAll(rows);
   --quiet_;
   if (OnChange) OnChange();
-}
-
-void TListView::SortByCaption() {
-  if (captionOrder_) Sort(captionOrder_);
 }
 
 LRESULT TListView::Notify(NMHDR& header) {

@@ -1,7 +1,7 @@
 #pragma once
 // A report-style list view that holds its rows: up to four columns, an image
-// per row and a value of the caller's own; it can keep itself sorted by
-// caption.
+// per row and a value of the caller's own, all set at once; it can keep
+// them sorted by caption.
 
 #include <functional>
 #include <string>
@@ -16,23 +16,14 @@ class TListView : public TReportListView {
 
   TListView(TDialog& owner, int id);
 
-  // With an order set, the rows are sorted by it again after every change of
-  // a caption (adding a row included); the sort keeps equal rows in order.
+  // With an order set, SetRows sorts the rows by it; the sort keeps equal
+  // rows in order.
   void SetCaptionOrder(TRowCompare order) { captionOrder_ = std::move(order); }
 
-  void Add(const TListRow& row);
-  void SetCaption(int index, const std::string& caption);
   // Shows a caption the ANSI code page cannot carry. Caption() and the sorts
   // see its ANSI form; after a sort the caller shows it again.
   void ShowWideCaption(int index, const std::wstring& caption);
-  void SetSubItem(int index, const std::string& text);
-  void SetSubItem2(int index, const std::string& text);
-  void SetData(int index, LPARAM data);
-  void Delete(int index);
   void Clear();
-
-  // Sets the box as code does: OnCheck does not fire.
-  void SetChecked(int index, bool checked);
 
   // Reorders all rows once; selection and focus go with their rows.
   void Sort(const TRowCompare& compare);
@@ -47,8 +38,9 @@ class TListView : public TReportListView {
     TListRow row;
     UINT state = 0;
   };
+  // Sets the box as code does: OnCheck does not fire.
+  void SetChecked(int index, bool checked);
   void SetItemText(int index, int column, const std::string& text);
-  void SortByCaption();
   void Insert(int index, const TListRow& row);
   std::vector<StoredRow> ReadAll() const;
   void WriteAll(const std::vector<StoredRow>& rows);
