@@ -116,13 +116,22 @@ bool TShellLink::CreateLink(const std::string& linkFile, const std::string& targ
 
 namespace {
 
+// Looked up at run time: only the NT family's shell is asked for it, and the
+// program imports nothing the oldest Windows' shell lacks.
+BOOL PathFromItems(LPCITEMIDLIST items, wchar_t* path) {
+  using TPathFromItems = BOOL(WINAPI*)(LPCITEMIDLIST, LPWSTR);
+  static const auto pathFromItems = reinterpret_cast<TPathFromItems>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "SHGetPathFromIDListW")));
+  return pathFromItems && pathFromItems(items, path);
+}
+
 // A file's target as the shortcut's item list names it, which holds every
 // character of its name (Wine keeps only an ANSI form of the path text);
 // the path text for targets the list does not name as a file.
 std::optional<std::wstring> WideTarget(IShellLinkW& link) {
   LPITEMIDLIST items = nullptr;
   wchar_t named[MAX_PATH];
-  const bool fromItems = SUCCEEDED(link.GetIDList(&items)) && items && SHGetPathFromIDListW(items, named);
+  const bool fromItems = SUCCEEDED(link.GetIDList(&items)) && items && PathFromItems(items, named);
   CoTaskMemFree(items);
   if (fromItems) return named;
   std::vector<wchar_t> text(kTextBuffer);
