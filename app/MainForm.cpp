@@ -3,10 +3,9 @@
 #include <objbase.h>
 
 #include <algorithm>
-#include <iterator>
-#include <string_view>
 
 #include "app/BackupCopy.h"
+#include "app/PageTabs.h"
 #include "help/HelpTools.h"
 #include "help/HtmlHelpLibrary.h"
 #include "res/resource.h"
@@ -23,57 +22,6 @@ constexpr int kClientHeight = 413;
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | DS_MODALFRAME;
 constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-struct TPageTab {
-  const char* caption;
-  int image;
-};
-
-// The sixteen pages in tab order; the index is also the page's number. The
-// services, the scheduled tasks and the further places follow the other
-// places Windows starts programs from at logon, before the files of the old
-// Windows versions.
-constexpr TPageTab kPageTabs[] = {
-    {"Info", 0},          {"Registry", 1},      {"Autostart", 2},    {"Dienste", 1},      {"Geplante Tasks", 1},
-    {"Weitere Orte", 1},  {"Win.ini", 3},       {"System.ini", 3},   {"Control.ini", 3},  {"Winstart.bat", 4},
-    {"Dosstart.bat", 4},  {"Autoexec.bat", 4},  {"Config.sys", 5},   {"msdos.sys", 5},    {"Sich./Wiederh.", 6},
-    {"Neustart", 7},
-};
-
-// A page's number by its caption, so that a new tab moves every number with it.
-constexpr int PageIndex(std::string_view caption) {
-  for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i)
-    if (caption == kPageTabs[i].caption) return i;
-  throw "no page with that caption";
-}
-constexpr int kInfoPage = PageIndex("Info");
-constexpr int kRegistryPage = PageIndex("Registry");
-constexpr int kAutostartPage = PageIndex("Autostart");
-constexpr int kServicesPage = PageIndex("Dienste");
-constexpr int kTasksPage = PageIndex("Geplante Tasks");
-constexpr int kFurtherPlacesPage = PageIndex("Weitere Orte");
-constexpr int kWinIniPage = PageIndex("Win.ini");
-constexpr int kMsdosPage = PageIndex("msdos.sys");
-constexpr int kBackupPage = PageIndex("Sich./Wiederh.");
-constexpr int kRestartPage = PageIndex("Neustart");
-
-struct TTextPageEntry {
-  int pageIndex;
-  std::unique_ptr<TTextFilePage> TMainForm::*page;
-  TTextFileKind kind;
-  TPageFlag flag;
-};
-
-// The six text pages, in the order in which they are loaded.
-const TTextPageEntry kTextPages[] = {
-    {PageIndex("System.ini"), &TMainForm::SystemIni, {"System.ini", TTextFileFolder::Windows}, TPageFlag::SystemIni},
-    {PageIndex("Control.ini"), &TMainForm::ControlIni, {"Control.ini", TTextFileFolder::Windows}, TPageFlag::ControlIni},
-    {PageIndex("Winstart.bat"), &TMainForm::WinstartBat, {"Winstart.bat", TTextFileFolder::Windows}, TPageFlag::Winstart},
-    {PageIndex("Dosstart.bat"), &TMainForm::Dosstart, {"Dosstart.bat", TTextFileFolder::Windows, true},
-     TPageFlag::Dosstart},
-    {PageIndex("Autoexec.bat"), &TMainForm::Autoexec, {"Autoexec.bat", TTextFileFolder::BootRoot}, TPageFlag::Autoexec},
-    {PageIndex("Config.sys"), &TMainForm::Config, {"Config.sys", TTextFileFolder::BootRoot}, TPageFlag::Config},
-};
-
 void RegisterWindowClass() {
   static bool registered = false;
   if (registered) return;
@@ -89,14 +37,17 @@ void RegisterWindowClass() {
 
 }  // namespace
 
-TMainForm::TMainForm(const std::function<void(HWND)>& showFrame)
+TMainForm::TMainForm(const std::function<void(HWND)>& showFrame, TPageBuilding building)
     : PCImageList({IDI_TAB_INFO, IDI_TAB_REGISTRY, IDI_TAB_AUTOSTART, IDI_TAB_INI, IDI_TAB_BATCH, IDI_TAB_SYS,
                    IDI_TAB_BACKUP, IDI_TAB_RESTART}) {
   CreateWindowFrame();
   CreateTabs();
   if (showFrame) showFrame(handle_);
-  CreatePages();
   FormCreate();
+  if (building == TPageBuilding::AtOnce)
+    BuildAllPages();
+  else
+    BuildPagesWhenIdle();
 }
 
 TMainForm::~TMainForm() {
@@ -150,56 +101,12 @@ void TMainForm::FitWindowToPages() {
 void TMainForm::CreateTabs() {
   AutoStartPageControl = std::make_unique<TPageControl>(handle_, IDC_PAGECONTROL, font_, PCImageList.Handle());
   Info = std::make_unique<TInfoPage>(AutoStartPageControl->Handle());
-  for (int i = 0; i < static_cast<int>(std::size(kPageTabs)); ++i)
+  for (int i = 0; i < kPageCount; ++i)
     AutoStartPageControl->AddPage(kPageTabs[i].caption, kPageTabs[i].image, i == kInfoPage ? Info->Handle() : nullptr);
   FitWindowToPages();  // measures the Info page at the size its template gave it
   AutoStartPageControl->LayoutPages();
   AutoStartPageControl->SetActivePageIndex(kInfoPage);
   Application().SetKeyPreview(handle_, [this](const MSG& msg) { return AutoStartPageControl->HandlePageKey(msg); });
-}
-
-void TMainForm::CreatePages() {
-  HWND pages = AutoStartPageControl->Handle();
-  WinReg = std::make_unique<TRegistryPage>(pages, *AutoStartPageControl, PCImageList.Handle(),
-                                           Unsaved.Flag(TPageFlag::Registry));
-  Unsaved.SetSaveHandler(TPageFlag::Registry, [this] { WinReg->Save(); });
-  Startup = std::make_unique<TAutostartPage>(pages, *AutoStartPageControl, PCImageList.Handle(), ShellLink);
-  Services = std::make_unique<TServicesPage>(pages, *AutoStartPageControl, PCImageList.Handle());
-  BackupRestore = std::make_unique<TBackupPage>(
-      pages, TBackupHost{*AutoStartPageControl, [this] {
-                           bool canClose = true;
-                           FormCloseQuery(canClose);
-                         },
-                         [this] { LoadAllPages(); }});
-  RebootWindows = std::make_unique<TRestartPage>(pages, [this] { Close(); });
-  auto makeBackupCopy = [this](const std::string& fileName) { return MakeBackupCopy(fileName); };
-  WinIni = std::make_unique<TWinIniPage>(pages, *AutoStartPageControl, IniFile, Unsaved.Flag(TPageFlag::WinIni),
-                                         makeBackupCopy);
-  Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->Save(); });
-  msdossys = std::make_unique<TMsdosPage>(pages, *AutoStartPageControl, Unsaved.Flag(TPageFlag::Msdos), makeBackupCopy);
-  Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->Save(); });
-  HWND sheets[std::size(kPageTabs)] = {};
-  sheets[kRegistryPage] = WinReg->Handle();
-  sheets[kAutostartPage] = Startup->Handle();
-  sheets[kServicesPage] = Services->Handle();
-  sheets[kWinIniPage] = WinIni->Handle();
-  sheets[kMsdosPage] = msdossys->Handle();
-  sheets[kBackupPage] = BackupRestore->Handle();
-  sheets[kRestartPage] = RebootWindows->Handle();
-  Tasks = std::make_unique<TTasksPage>(pages, *AutoStartPageControl, PCImageList.Handle());
-  sheets[kTasksPage] = Tasks->Handle();
-  FurtherPlaces = std::make_unique<TFurtherPlacesPage>(pages, *AutoStartPageControl, PCImageList.Handle());
-  sheets[kFurtherPlacesPage] = FurtherPlaces->Handle();
-  for (const TTextPageEntry& entry : kTextPages) {
-    auto& page = this->*entry.page;
-    page = std::make_unique<TTextFilePage>(pages, *AutoStartPageControl, entry.kind, Unsaved.Flag(entry.flag),
-                                           makeBackupCopy);
-    Unsaved.SetSaveHandler(entry.flag, [&page] { page->Save(); });
-    sheets[entry.pageIndex] = page->Handle();
-  }
-  for (size_t i = 0; i < std::size(kPageTabs); ++i)
-    if (sheets[i]) AutoStartPageControl->AttachSheet(static_cast<int>(i), sheets[i]);
-  ConnectPrintButtons();
 }
 
 void TMainForm::FormCreate() {
@@ -211,9 +118,6 @@ void TMainForm::FormCreate() {
   BackupsEnabled = true;
   ShowBackupsSwitch();
   Application().OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
-  LoadAllPages();
-  ApplyPlatform();
-  AutoStartPageControl->SetActivePageIndex(kInfoPage);
 }
 
 void TMainForm::LoadAllPages() {
@@ -224,16 +128,17 @@ void TMainForm::LoadAllPages() {
 }
 
 std::vector<TPage*> TMainForm::Pages() const {
-  return {WinReg.get(),   WinIni.get(),   SystemIni.get(),     ControlIni.get(),  Startup.get(),
-          Services.get(), Tasks.get(),    FurtherPlaces.get(), WinstartBat.get(), Dosstart.get(),
-          Autoexec.get(), Config.get(),   msdossys.get(),      BackupRestore.get()};
-}
-
-void TMainForm::ApplyPlatform() {
-  for (TPage* page : Pages()) page->ApplyPlatform(IsWinNT);
+  std::vector<TPage*> built;
+  for (TPage* page : std::initializer_list<TPage*>{
+           WinReg.get(), WinIni.get(), SystemIni.get(), ControlIni.get(), Startup.get(), Services.get(), Tasks.get(),
+           FurtherPlaces.get(), WinstartBat.get(), Dosstart.get(), Autoexec.get(), Config.get(), msdossys.get(),
+           BackupRestore.get()})
+    if (page) built.push_back(page);
+  return built;
 }
 
 void TMainForm::FormDestroy() {
+  StopBuildingWhenIdle();
   THtmlHelp* help = THtmlHelp::Current();
   if (help && HtmlHelpLibrary().Loaded()) help->CloseHelpWindows();
   CoUninitialize();
@@ -300,6 +205,9 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DESTROY:
       FormDestroy();
+      return 0;
+    case kBuildPageMessage:
+      BuildPage(static_cast<int>(wParam));
       return 0;
   }
   return DefWindowProcA(handle_, msg, wParam, lParam);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@
 #include "toolkit/ImageList.h"
 #include "toolkit/PageControl.h"
 
+// The program builds the pages after the window is shown, one at a time
+// while the user does nothing, and at once the page whose tab the user
+// chooses first; a test builds them all before it looks.
+enum class TPageBuilding { AtOnce, WhenIdle };
+
 class TMainForm {
  public:
   // The command of "&Backups erstellen" in both system menus.
@@ -38,7 +44,8 @@ class TMainForm {
   // given, is called with the window as soon as it has its tabs and the Info
   // page, before the other pages are built and loaded: the program shows it
   // there, so that no page's size holds back the window's appearance.
-  explicit TMainForm(const std::function<void(HWND)>& showFrame = nullptr);
+  explicit TMainForm(const std::function<void(HWND)>& showFrame = nullptr,
+                     TPageBuilding building = TPageBuilding::AtOnce);
   ~TMainForm();
   TMainForm(const TMainForm&) = delete;
   TMainForm& operator=(const TMainForm&) = delete;
@@ -81,6 +88,10 @@ class TMainForm {
   TVistaAltFix VistaAltFix;
 
  private:
+  // Asks the window to build a page from its loop: a tab chosen inside the
+  // tab control's notification must not load there, as loading may ask.
+  static constexpr UINT kBuildPageMessage = WM_APP + 1;
+
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -90,17 +101,30 @@ class TMainForm {
   void FitWindowToPages();
   // The page control with all sixteen tabs, and the Info page shown.
   void CreateTabs();
-  // Every other page, each put under its tab.
-  void CreatePages();
+  // A page as made: its sheet, what loads it and its unsaved-change flag.
+  struct TMadePage {
+    HWND sheet;
+    TPage* page;
+    std::optional<TPageFlag> flag;
+  };
+  TMadePage CreatePage(int index);
+  TTextFilePage& CreateTextPage(int index);
+  // Makes the page of that tab, loads it, fits it to the system's family and
+  // puts it under its tab; a page that is there stays as it is.
+  void BuildPage(int index);
+  void BuildAllPages();
+  void BuildPagesWhenIdle();
+  // One page per turn of the idle loop, so that the user's input waits for
+  // no more than one page.
+  void BuildNextPage();
+  void StopBuildingWhenIdle();
   void FormCreate();
   void FormDestroy();
-  // Loads every page from the system, in the fixed order, and leaves every
-  // unsaved-change flag clear: at start and after a restore.
+  // Loads every page built so far from the system, in the fixed order, and
+  // leaves every unsaved-change flag clear: after a restore.
   void LoadAllPages();
-  // What the NT family cannot use is disabled, what only it can use enabled.
-  void ApplyPlatform();
-  // The pages that read from the system or depend on its family, in the
-  // order in which they are loaded.
+  // The pages built so far that read from the system, in the order in which
+  // they are loaded.
   std::vector<TPage*> Pages() const;
   void ConnectPrintButtons();
   std::vector<TButton*> PrintButtons();
@@ -113,5 +137,6 @@ class TMainForm {
 
   HWND handle_ = nullptr;
   HFONT font_ = nullptr;
+  int idleTicket_ = 0;
   TFocusMemory focusMemory_;
 };

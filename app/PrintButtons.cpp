@@ -8,9 +8,15 @@ void TMainForm::ConnectPrintButtons() {
   for (TButton* button : PrintButtons()) button->OnClick = [this, button] { PrintBtnClick(*button); };
 }
 
+// Those of the pages built so far.
 std::vector<TButton*> TMainForm::PrintButtons() {
-  return {&WinIni->WinIniPrintBtn, &SystemIni->PrintBtn, &ControlIni->PrintBtn, &WinstartBat->PrintBtn,
-          &Dosstart->PrintBtn,     &Autoexec->PrintBtn,  &Config->PrintBtn,     &msdossys->msdossysPrintBtn};
+  std::vector<TButton*> buttons;
+  if (WinIni) buttons.push_back(&WinIni->WinIniPrintBtn);
+  for (TTextFilePage* page : {SystemIni.get(), ControlIni.get(), WinstartBat.get(), Dosstart.get(), Autoexec.get(),
+                              Config.get()})
+    if (page) buttons.push_back(&page->PrintBtn);
+  if (msdossys) buttons.push_back(&msdossys->msdossysPrintBtn);
+  return buttons;
 }
 
 std::vector<std::string> TMainForm::WinIniLinesToPrint() {
@@ -24,15 +30,15 @@ std::vector<std::string> TMainForm::WinIniLinesToPrint() {
 }
 
 void TMainForm::PrintBtnClick(const TButton& sender) {
-  if (&sender == &WinIni->WinIniPrintBtn) {
+  if (WinIni && &sender == &WinIni->WinIniPrintBtn) {
     PrintText(WinIniLinesToPrint());
     return;
   }
-  if (&sender == &msdossys->msdossysPrintBtn) {
+  if (msdossys && &sender == &msdossys->msdossysPrintBtn) {
     PrintText(msdossys->msdosMemo.Lines());
     return;
   }
   for (TTextFilePage* page : {SystemIni.get(), ControlIni.get(), WinstartBat.get(), Dosstart.get(), Autoexec.get(),
                               Config.get()})
-    if (&sender == &page->PrintBtn) PrintText(page->Memo.Lines());
+    if (page && &sender == &page->PrintBtn) PrintText(page->Memo.Lines());
 }

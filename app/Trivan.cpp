@@ -16,7 +16,7 @@ int RunWindow() {
   application.Initialize(true);
   THtmlHelp help;
   application.HelpFile = "Trivan.hlp";
-  TMainForm mainForm(TMainForm::ShowFrame);
+  TMainForm mainForm(TMainForm::ShowFrame, TPageBuilding::WhenIdle);
   application.MainForm = mainForm.Handle();
   mainForm.Show();
   application.Run();

@@ -17,6 +17,27 @@
 
 namespace {
 
+// Ctrl+Tab (with Shift: Ctrl+Shift+Tab) where the focus is, as the loop gets
+// it; the page shown then.
+int PressCtrlTab(TMainForm& form, bool shift) {
+  BYTE keys[256], held[256];
+  GetKeyboardState(keys);
+  std::copy(keys, keys + 256, held);
+  held[VK_CONTROL] = 0x80;
+  held[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(held);
+  PostMessageA(GetFocus() ? GetFocus() : form.Info->HelpBtn.Handle(), WM_KEYDOWN, VK_TAB, 0);
+  Application().ProcessMessages();
+  SetKeyboardState(keys);
+  return form.AutoStartPageControl->ActivePageIndex();
+}
+
+int BuiltPages(const TPageControl& pages) {
+  int built = 0;
+  for (int i = 0; i < pages.PageCount(); ++i) built += pages.Sheet(i) != nullptr;
+  return built;
+}
+
 class MainFormTest : public testing::Test {
  protected:
   TRunKeysSandbox sandbox;
@@ -70,18 +91,7 @@ TEST_F(MainFormTest, HasSixteenPagesInTabOrderWithTheirIconsAndShowsInfoFirst) {
 // the ends, as the key reaches the loop from whichever control has the focus;
 // the focus moves to the new page.
 TEST_F(MainFormTest, CtrlTabAndCtrlShiftTabTurnThePagesRoundTheEnds) {
-  BYTE keys[256], held[256];
-  GetKeyboardState(keys);
-  auto press = [&](bool shift) {
-    std::copy(keys, keys + 256, held);
-    held[VK_CONTROL] = 0x80;
-    held[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(held);
-    PostMessageA(GetFocus() ? GetFocus() : form.Info->HelpBtn.Handle(), WM_KEYDOWN, VK_TAB, 0);
-    Application().ProcessMessages();
-    SetKeyboardState(keys);
-    return form.AutoStartPageControl->ActivePageIndex();
-  };
+  auto press = [&](bool shift) { return PressCtrlTab(form, shift); };
   form.Show();
   EXPECT_EQ(press(false), 1);
   EXPECT_TRUE(IsChild(form.WinReg->Handle(), GetFocus()));
@@ -109,6 +119,59 @@ TEST(MainFormStartTest, ShowsTheTabsAndTheInfoPageBeforeAnyOtherPageIsBuilt) {
   EXPECT_EQ(sheets, 1);
   EXPECT_TRUE(infoShown);
   EXPECT_EQ(form.AutoStartPageControl->ActivePageIndex(), 0);
+}
+
+// Once the window is shown the program builds a page in each idle turn of
+// its loop, so that input waits for no more than one page; a page built
+// later leaves the unsaved changes of those built before.
+TEST(MainFormStartTest, BuildsOnePageInEachIdleTurnAndKeepsTheChangesOfPagesBuiltBefore) {
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  {
+    TMainForm form(nullptr, TPageBuilding::WhenIdle);
+    TPageControl& pages = *form.AutoStartPageControl;
+    EXPECT_EQ(BuiltPages(pages), 1);
+    Application().Idle();
+    ASSERT_EQ(BuiltPages(pages), 2);
+    EXPECT_EQ(pages.Sheet(1), form.WinReg->Handle());
+    form.Unsaved.Flag(TPageFlag::Registry) = true;
+    for (int turn = 0; turn < pages.PageCount() && BuiltPages(pages) < pages.PageCount(); ++turn) {
+      Application().ProcessMessages();
+      Application().Idle();
+    }
+    EXPECT_EQ(BuiltPages(pages), pages.PageCount());
+    EXPECT_EQ(pages.Sheet(12), form.Config->Handle());
+    EXPECT_TRUE(form.Unsaved.Flag(TPageFlag::Registry));
+    EXPECT_TRUE(form.Config->PrintBtn.OnClick);
+    EXPECT_EQ(pages.ActivePageIndex(), 0);
+  }
+  Application().ProcessMessages();
+  Application().Idle();  // the window is gone, and so is its idle work
+}
+
+// A tab chosen before its page is there gets it from the loop, ahead of the
+// pages before it, not inside the tab control's notification; reached with
+// Ctrl+Tab, the page's first control gets the focus once it is there.
+TEST(MainFormStartTest, ATabChosenBeforeItsPageIsBuiltGetsItNextAndCtrlTabFocusesIt) {
+  TRunKeysSandbox sandbox;
+  TFakeInteraction dialogs;
+  TMainForm form(nullptr, TPageBuilding::WhenIdle);
+  TPageControl& pages = *form.AutoStartPageControl;
+  form.Show();
+  pages.SetActivePageIndex(12);
+  EXPECT_EQ(BuiltPages(pages), 1);
+  Application().ProcessMessages();
+  ASSERT_TRUE(form.Config);
+  EXPECT_TRUE(IsWindowVisible(form.Config->Handle()));
+  EXPECT_FALSE(form.WinReg);
+
+  pages.SetActivePageIndex(1);
+  Application().ProcessMessages();
+  EXPECT_EQ(PressCtrlTab(form, false), 2);
+  ASSERT_TRUE(form.Startup);
+  EXPECT_TRUE(IsWindowVisible(form.Startup->Handle()));
+  EXPECT_TRUE(IsChild(form.Startup->Handle(), GetFocus()));
+  EXPECT_EQ(BuiltPages(pages), 4);
 }
 
 TEST_F(MainFormTest, WindowHasItsCaptionClientSizeAndInfoPageTexts) {

@@ -24,7 +24,9 @@ void TPageControl::AddPage(const std::string& caption, int image, HWND sheet) {
 void TPageControl::AttachSheet(int index, HWND sheet) {
   sheets_[index] = sheet;
   PlaceSheet(sheet);
-  ShowWindow(sheet, index == ActivePageIndex() ? SW_SHOW : SW_HIDE);
+  const bool active = index == ActivePageIndex();
+  ShowWindow(sheet, active ? SW_SHOW : SW_HIDE);
+  if (active && focusWhenAttached_) FocusActiveSheet();
 }
 
 SIZE TPageControl::SizeForSheets() const {
@@ -85,9 +87,15 @@ bool TPageControl::HandlePageKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || GetKeyState(VK_CONTROL) >= 0 || !Enabled()) return false;
   int step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
   SetActivePageIndex((ActivePageIndex() + step + PageCount()) % PageCount());
-  HWND first = GetNextDlgTabItem(sheets_[ActivePageIndex()], nullptr, FALSE);
-  SetFocus(first ? first : handle_);
+  FocusActiveSheet();
   return true;
+}
+
+void TPageControl::FocusActiveSheet() {
+  HWND sheet = sheets_[ActivePageIndex()];
+  HWND first = sheet ? GetNextDlgTabItem(sheet, nullptr, FALSE) : nullptr;
+  SetFocus(first ? first : handle_);
+  focusWhenAttached_ = !sheet;
 }
 
 void TPageControl::Notify(const NMHDR& header) {
@@ -96,6 +104,7 @@ void TPageControl::Notify(const NMHDR& header) {
 
 void TPageControl::ShowActiveSheet() {
   int active = ActivePageIndex();
+  if (!sheets_[active] && OnSheetNeeded) OnSheetNeeded(active);
   for (int i = 0; i < PageCount(); ++i)
     if (sheets_[i]) ShowWindow(sheets_[i], i == active ? SW_SHOW : SW_HIDE);
 }

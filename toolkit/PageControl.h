@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,12 +47,20 @@ class TPageControl {
   // For the parent's WM_NOTIFY: follows a tab change made by the user.
   void Notify(const NMHDR& header);
 
+  // Called when a tab without its sheet is shown; the sheet comes later,
+  // through AttachSheet.
+  std::function<void(int)> OnSheetNeeded;
+
  private:
   void ShowActiveSheet();
+  void FocusActiveSheet();
   void PlaceSheet(HWND sheet);
 
   HWND handle_;
   std::vector<HWND> sheets_;
+  // Ctrl+Tab reached a page not yet there: its first control gets the
+  // focus when it comes.
+  bool focusWhenAttached_ = false;
 };
 
 
