@@ -1,7 +1,10 @@
 #include "support/RunKeyValues.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 
+#include "support/Parallel.h"
 #include "support/RegKey.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
@@ -14,10 +17,15 @@ struct TBufferSizes {
   DWORD name = 0, data = 0;
 };
 
-TBufferSizes LargestValue(HKEY key) {
-  DWORD name = 0, data = 0;
-  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &name, &data, nullptr, nullptr);
-  return {2 * name + 1, data + 1};
+struct TKeyInfo {
+  TBufferSizes sizes;
+  DWORD count = 0;
+};
+
+TKeyInfo KeyInfo(HKEY key) {
+  DWORD count = 0, name = 0, data = 0;
+  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &name, &data, nullptr, nullptr);
+  return {{2 * name + 1, data + 1}, count};
 }
 
 LONG EnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* type, BYTE* data, DWORD* dataSize) {
@@ -30,21 +38,21 @@ LONG EnumValue(HKEY key, DWORD index, wchar_t* name, DWORD* nameSize, DWORD* typ
 std::wstring WideName(const std::string& name) { return WideFromAnsi(name); }
 std::wstring WideName(const std::wstring& name) { return name; }
 
+// The values from index first up to end, or fewer where the key ends sooner.
 // The NT family stores wide names: read that way, a name the ANSI code page
 // cannot carry is seen for what it is instead of as "?".
 template <typename Char>
-TKeyValues Enumerate(HKEY key) {
+TKeyValues EnumerateRange(HKEY key, DWORD first, DWORD end, TBufferSizes sizes) {
   TKeyValues values;
-  TBufferSizes sizes = LargestValue(key);
   std::vector<Char> name;
   std::vector<BYTE> data;
-  for (DWORD index = 0;;) {
+  for (DWORD index = first; index < end;) {
     name.resize(sizes.name);
     data.resize(sizes.data);
     DWORD nameSize = sizes.name, dataSize = sizes.data, type = 0;
     LONG result = EnumValue(key, index, name.data(), &nameSize, &type, data.data(), &dataSize);
     if (result == ERROR_MORE_DATA) {  // the key grew since it was measured
-      TBufferSizes now = LargestValue(key);
+      TBufferSizes now = KeyInfo(key).sizes;
       sizes = {std::max(now.name, 2 * sizes.name), std::max(now.data, 2 * sizes.data)};
       continue;
     }
@@ -53,6 +61,33 @@ TKeyValues Enumerate(HKEY key) {
     values.push_back({WideName(std::basic_string<Char>(name.data(), nameSize)), type,
                       std::string(reinterpret_cast<const char*>(data.data()), dataSize)});
   }
+  return values;
+}
+
+// Each value is a round trip to the registry, which under Wine waits on its
+// server more than it works: a large key is read in parts at the same time,
+// then whatever came after the count was taken.
+constexpr DWORD kValuesForParts = 2048;
+constexpr DWORD kParts = 4;
+
+template <typename Char>
+TKeyValues Enumerate(HKEY key) {
+  const TKeyInfo info = KeyInfo(key);
+  if (info.count < kValuesForParts) return EnumerateRange<Char>(key, 0, MAXDWORD, info.sizes);
+  std::vector<TKeyValues> parts(kParts);
+  std::vector<std::function<void()>> pieces;
+  for (DWORD part = 0; part < kParts; ++part)
+    pieces.push_back([&, part] {
+      parts[part] = EnumerateRange<Char>(key, info.count / kParts * part,
+                                         part + 1 == kParts ? info.count : info.count / kParts * (part + 1), info.sizes);
+    });
+  RunTogether(pieces);
+  TKeyValues values;
+  values.reserve(info.count);
+  for (TKeyValues& part : parts) std::move(part.begin(), part.end(), std::back_inserter(values));
+  TKeyValues later = EnumerateRange<Char>(key, info.count, MAXDWORD, info.sizes);
+  std::move(later.begin(), later.end(), std::back_inserter(values));
+  return values;
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 
 #include "support/RunKeyValues.h"
 #include "support/Tools.h"
+#include "support/WideText.h"
 #include "tests/RegistrySandbox.h"
 
 namespace {
@@ -46,6 +48,28 @@ TEST_F(RunKeyValuesTest, AKeyReadsAsEveryValueInEnumerationOrderWithTypeAndBytes
   EXPECT_EQ(text(L"Pfad"), L"%windir%\\x.exe");
   EXPECT_EQ(text(L"Name\tmit Tab"), L"a\tb");
   EXPECT_FALSE(ReadKeyValues(HKEY_CURRENT_USER, key + "\\Fehlt", NativeRegistryView()).has_value());
+}
+
+// A key of thousands of values is read in parts at the same time: joined,
+// they are every value once, in the key's own order, at every size around
+// the parts' bounds.
+TEST_F(RunKeyValuesTest, AKeyOfThousandsOfValuesReadsAsEveryValueOnceInEnumerationOrder) {
+  std::map<std::wstring, std::wstring> texts;
+  for (int count : {2047, 2048, 2051}) {
+    while (static_cast<int>(texts.size()) < count) {
+      const std::string name = "Eintrag " + std::to_string(texts.size() * 7919 % 10007);
+      const std::string text = "C:\\Werkzeug " + std::to_string(texts.size()) + ".exe";
+      StoreString(HKEY_CURRENT_USER, key, name, text);
+      texts[WideFromAnsi(name)] = WideFromAnsi(text);
+    }
+    const TKeyValues read = Read();
+    const std::vector<TWideValue> stored = StoredWideValues(HKEY_CURRENT_USER, key);
+    ASSERT_EQ(read.size(), stored.size()) << count;
+    for (size_t i = 0; i < read.size(); ++i) {
+      ASSERT_EQ(read[i].name, stored[i].name) << count << " at " << i;
+      ASSERT_EQ(TextOf(read[i]), texts[read[i].name]) << count << " at " << i;
+    }
+  }
 }
 
 TEST_F(RunKeyValuesTest, EveryValueIsReadWhateverTheLengthOfItsNameOrData) {
