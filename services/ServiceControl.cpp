@@ -90,23 +90,26 @@ TServiceControl::~TServiceControl() {
   if (manager_) Scm().close(manager_);
 }
 
+// All in one call: Wine's service manager gives the first part again and
+// again instead of going on where the last call stopped, so a list too long
+// for the buffer is asked for again in a buffer that holds it.
 std::vector<std::wstring> TServiceControl::Names() const {
   std::vector<std::wstring> names;
   if (!manager_) return names;
   std::vector<BYTE> buffer(64 * 1024);
-  DWORD resume = 0;
   for (;;) {
-    DWORD needed = 0, returned = 0;
+    DWORD needed = 0, returned = 0, resume = 0;
     const BOOL all = Scm().enumerate(manager_, SERVICE_WIN32, SERVICE_STATE_ALL,
                                      reinterpret_cast<ENUM_SERVICE_STATUSW*>(buffer.data()),
                                      static_cast<DWORD>(buffer.size()), &needed, &returned, &resume);
-    if (!all && GetLastError() != ERROR_MORE_DATA) break;
-    const auto* services = reinterpret_cast<const ENUM_SERVICE_STATUSW*>(buffer.data());
-    for (DWORD i = 0; i < returned; ++i) names.push_back(services[i].lpServiceName);
-    if (all) break;
-    if (returned == 0) buffer.resize(buffer.size() + needed);
+    if (all) {
+      const auto* services = reinterpret_cast<const ENUM_SERVICE_STATUSW*>(buffer.data());
+      for (DWORD i = 0; i < returned; ++i) names.push_back(services[i].lpServiceName);
+      return names;
+    }
+    if (GetLastError() != ERROR_MORE_DATA || needed == 0) return names;
+    buffer.resize(buffer.size() + needed);
   }
-  return names;
 }
 
 std::optional<TServiceConfig> TServiceControl::Query(const std::wstring& name) const {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,6 +81,23 @@ TEST_F(ServiceEntriesTest, ListsTheAutomaticServicesAndThoseSwitchedOffButNoOthe
     EXPECT_FALSE(service->fromWindows);
   }
   EXPECT_EQ(Listed(L"VelmoraTestAuto")->entry.command, L"\"" + program + L"\" -dienst") << "as stored";
+}
+
+// More services than one answer of the service manager holds (Wine's gives
+// its first part again and again) are each listed once, read in parts at
+// the same time.
+TEST_F(ServiceEntriesTest, MoreServicesThanOneAnswerHoldsAreEachListedOnce) {
+  if (!IsWinNT) GTEST_SKIP() << "the 9x family has no service manager";
+  std::vector<std::unique_ptr<TTestService>> many;
+  for (int i = 0; i < 700; ++i)
+    many.push_back(std::make_unique<TTestService>(L"VelmoraViele" + std::to_wstring(i), program, SERVICE_AUTO_START));
+  services.Load();
+  std::map<std::wstring, int> listed;
+  for (const TServiceEntry& service : services.Entries()) ++listed[service.entry.name];
+  for (const auto& service : many) EXPECT_EQ(listed[service->Name()], 1) << AnsiFromWide(service->Name());
+  EXPECT_TRUE(std::is_sorted(services.Entries().begin(), services.Entries().end(), [](const auto& a, const auto& b) {
+    return NameIdentity(a.displayName) < NameIdentity(b.displayName);
+  }));
 }
 
 TEST_F(ServiceEntriesTest, SwitchedOffAndOnItsKeyHoldsExactlyItsValuesFromBefore) {
