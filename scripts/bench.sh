@@ -7,7 +7,9 @@
 #     opened at the same key;
 #   - System.ini of 1 MB and 5 MB: Velmora's page against notepad;
 #   - peak working set at those moments;
-#   - in process: the print layout of one 20,000-character line.
+#   - in process: the print layout of one 20,000-character line, and 500 and
+#     2,000 services and scheduled tasks read for their pages and for the
+#     list of every entry (linear: four times the items, four times the time).
 #   scripts/bench.sh [repetitions] [run]   (default 7; "run": the Run-key rows only)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

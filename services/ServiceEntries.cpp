@@ -1,9 +1,11 @@
 #include "services/ServiceEntries.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "services/ServiceProgram.h"
+#include "support/Parallel.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
 
@@ -33,6 +35,19 @@ TServiceEntry EntryOf(const TServiceConfig& config, TEntryState state, const std
   return service;
 }
 
+// A service that starts with Windows or that Velmora switched off; none
+// for any other, or one gone since the list was taken.
+std::optional<TServiceEntry> Read(const TServiceControl& control, const std::wstring& name) {
+  const std::optional<TServiceConfig> config = control.Query(name);
+  if (!config) return std::nullopt;
+  const std::optional<TStartValues> remembered = RememberedStart(name);
+  const std::optional<TEntryState> state = StateOf(*config, remembered);
+  if (!state) return std::nullopt;
+  return EntryOf(*config, *state, remembered);
+}
+
+constexpr size_t kServicesForParts = 64, kParts = 4;
+
 }  // namespace
 
 bool ProgramFound(const TServiceEntry& service) {
@@ -46,13 +61,15 @@ void TServiceEntries::Load() {
   const TServiceControl control;
   available_ = control.Connected();
   mayChange_ = control.MayChange();
-  for (const std::wstring& name : control.Names()) {
-    const std::optional<TServiceConfig> config = control.Query(name);
-    if (!config) continue;
-    const std::optional<TStartValues> remembered = RememberedStart(name);
-    if (const std::optional<TEntryState> state = StateOf(*config, remembered))
-      entries_.push_back(EntryOf(*config, *state, remembered));
-  }
+  const std::vector<std::wstring> names = control.Names();
+  // Each service is several calls to the service manager, which wait on its
+  // process more than they work: a few parts are read at the same time.
+  std::vector<std::vector<TServiceEntry>> parts(names.size() < kServicesForParts ? 1 : kParts);
+  InParts(names.size(), parts.size(), [&](size_t part, size_t first, size_t end) {
+    for (size_t i = first; i < end; ++i)
+      if (std::optional<TServiceEntry> entry = Read(control, names[i])) parts[part].push_back(std::move(*entry));
+  });
+  for (std::vector<TServiceEntry>& part : parts) std::move(part.begin(), part.end(), std::back_inserter(entries_));
   std::sort(entries_.begin(), entries_.end(), [](const TServiceEntry& a, const TServiceEntry& b) {
     return NameIdentity(a.displayName) < NameIdentity(b.displayName);
   });

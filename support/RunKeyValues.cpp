@@ -1,7 +1,6 @@
 #include "support/RunKeyValues.h"
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 
 #include "support/Parallel.h"
@@ -75,13 +74,9 @@ TKeyValues Enumerate(HKEY key) {
   const TKeyInfo info = KeyInfo(key);
   if (info.count < kValuesForParts) return EnumerateRange<Char>(key, 0, MAXDWORD, info.sizes);
   std::vector<TKeyValues> parts(kParts);
-  std::vector<std::function<void()>> pieces;
-  for (DWORD part = 0; part < kParts; ++part)
-    pieces.push_back([&, part] {
-      parts[part] = EnumerateRange<Char>(key, info.count / kParts * part,
-                                         part + 1 == kParts ? info.count : info.count / kParts * (part + 1), info.sizes);
-    });
-  RunTogether(pieces);
+  InParts(info.count, kParts, [&](size_t part, size_t first, size_t end) {
+    parts[part] = EnumerateRange<Char>(key, static_cast<DWORD>(first), static_cast<DWORD>(end), info.sizes);
+  });
   TKeyValues values;
   values.reserve(info.count);
   for (TKeyValues& part : parts) std::move(part.begin(), part.end(), std::back_inserter(values));

@@ -1,16 +1,24 @@
 // Prints how long the main window takes to open with every page loaded, how
 // long a Run key of 5,000 values takes to load into the list, a 1 MB text
-// file into its page (and once more, unchanged), and one 20,000-character
-// line to be laid out on a page.
+// file into its page (and once more, unchanged), one 20,000-character line
+// to be laid out on a page, and (on the NT family) 500 and 2,000 services
+// and scheduled tasks read for their pages and for the list of every entry.
 #include <windows.h>
+#include <objbase.h>
 
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/DesktopInteraction.h"
 #include "app/MainForm.h"
+#include "app/StartupListing.h"
 #include "print/GdiListingCanvas.h"
+#include "services/ServiceEntries.h"
+#include "support/Tools.h"
+#include "tasks/TaskEntries.h"
+#include "tasks/TaskFiles.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -63,6 +71,95 @@ double MillisecondsToLayOutOneLine(size_t length) {
   return elapsed;
 }
 
+// Services of the bench's own, as an installer makes them; removed again.
+class TBenchServices {
+ public:
+  explicit TBenchServices(int count) : manager_(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS)) {
+    for (int i = 0; i < count; ++i) {
+      const std::wstring name = L"VelmoraBench" + std::to_wstring(i);
+      const std::wstring image = L"\"C:\\Programme\\Dienst " + std::to_wstring(i) + L"\\dienst.exe\" /dienst";
+      SC_HANDLE service =
+          CreateServiceW(manager_, name.c_str(), (L"Dienst " + std::to_wstring(i)).c_str(), SERVICE_ALL_ACCESS,
+                         SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL, image.c_str(), nullptr,
+                         nullptr, nullptr, nullptr, nullptr);
+      if (service) services_.push_back(service);
+    }
+  }
+  ~TBenchServices() {
+    for (SC_HANDLE service : services_) {
+      DeleteService(service);
+      CloseServiceHandle(service);
+    }
+    CloseServiceHandle(manager_);
+  }
+  int Count() const { return static_cast<int>(services_.size()); }
+
+ private:
+  SC_HANDLE manager_;
+  std::vector<SC_HANDLE> services_;
+};
+
+// Logon tasks of the bench's own in the scheduler's files; removed again.
+class TBenchTasks {
+ public:
+  explicit TBenchTasks(int count) : folder_(TasksFolder() + L"\\VelmoraBench") {
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    for (int i = 0; i < count; ++i) {
+      const std::string xml =
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+          "<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">"
+          "<RegistrationInfo><Author>Hersteller</Author></RegistrationInfo>"
+          "<Triggers><LogonTrigger><Enabled>true</Enabled></LogonTrigger></Triggers>"
+          "<Settings><Enabled>true</Enabled></Settings>"
+          "<Actions><Exec><Command>C:\\Programme\\Werkzeug " +
+          std::to_string(i) + "\\werkzeug.exe</Command><Arguments>/anmeldung</Arguments></Exec></Actions></Task>\r\n";
+      const std::wstring file = folder_ + L"\\Aufgabe " + std::to_wstring(i);
+      HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+      DWORD written = 0;
+      WriteFile(handle, xml.data(), static_cast<DWORD>(xml.size()), &written, nullptr);
+      CloseHandle(handle);
+      files_.push_back(file);
+    }
+  }
+  ~TBenchTasks() {
+    for (const std::wstring& file : files_) DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+ private:
+  std::wstring folder_;
+  std::vector<std::wstring> files_;
+};
+
+void MeasureServicesAndTasks() {
+  CoInitialize(nullptr);  // the list reads the start-up folders' shortcuts
+  for (int count : {500, 2000}) {
+    {
+      TBenchServices services(count);
+      Clock::time_point start = Clock::now();
+      TServiceEntries entries;
+      entries.Load();
+      const double page = MillisecondsSince(start);
+      start = Clock::now();
+      const size_t listed = ListStartupEntries().size();
+      std::printf("%d services: %.0f ms for their page (%zu entries), %.0f ms for the list of every entry (%zu rows)\n",
+                  services.Count(), page, entries.Entries().size(), MillisecondsSince(start), listed);
+    }
+    {
+      TBenchTasks tasks(count);
+      Clock::time_point start = Clock::now();
+      TTaskEntries entries;
+      entries.Load();
+      const double page = MillisecondsSince(start);
+      start = Clock::now();
+      const size_t listed = ListStartupEntries().size();
+      std::printf("%d tasks: %.0f ms for their page (%zu entries), %.0f ms for the list of every entry (%zu rows)\n",
+                  count, page, entries.Entries().size(), MillisecondsSince(start), listed);
+    }
+  }
+  CoUninitialize();
+}
+
 }  // namespace
 
 int main() {
@@ -104,5 +201,6 @@ int main() {
     DeleteFileA(file.c_str());
   }
   std::printf("print layout of one 20,000-character line: %.0f ms\n", MillisecondsToLayOutOneLine(20000));
+  if (IsWinNT) MeasureServicesAndTasks();
   return 0;
 }
