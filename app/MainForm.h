@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -138,5 +139,6 @@ class TMainForm {
   HWND handle_ = nullptr;
   HFONT font_ = nullptr;
   int idleTicket_ = 0;
+  std::bitset<32> pagesBeingBuilt_;
   TFocusMemory focusMemory_;
 };

@@ -91,7 +91,10 @@ TMainForm::TMadePage TMainForm::CreatePage(int index) {
 }
 
 void TMainForm::BuildPage(int index) {
-  if (index == kInfoPage || AutoStartPageControl->Sheet(index)) return;
+  // A message box of a page's load runs a loop that may deliver a request
+  // for the same page.
+  if (index == kInfoPage || AutoStartPageControl->Sheet(index) || pagesBeingBuilt_.test(index)) return;
+  pagesBeingBuilt_.set(index);
   const TMadePage made = CreatePage(index);
   if (made.page) {
     TWaitCursor working;  // a large file or key can take a while, and the loop waits
@@ -102,6 +105,7 @@ void TMainForm::BuildPage(int index) {
   if (made.flag) Unsaved.Flag(*made.flag) = false;
   ConnectPrintButtons();
   AutoStartPageControl->AttachSheet(index, made.sheet);
+  pagesBeingBuilt_.reset(index);
 }
 
 void TMainForm::BuildAllPages() {
@@ -115,7 +119,7 @@ void TMainForm::BuildPagesWhenIdle() {
 
 void TMainForm::BuildNextPage() {
   for (int index = 0; index < kPageCount; ++index)
-    if (index != kInfoPage && !AutoStartPageControl->Sheet(index)) {
+    if (index != kInfoPage && !AutoStartPageControl->Sheet(index) && !pagesBeingBuilt_.test(index)) {
       BuildPage(index);
       // The loop waits for a message before it is idle again.
       PostMessageA(handle_, WM_NULL, 0, 0);
