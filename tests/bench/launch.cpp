@@ -29,17 +29,32 @@ struct Target {
   HWND window = nullptr;
   bool ready = false;
   int tab = -1;
+  bool tabChosen = false;
 };
 
 BOOL CALLBACK ChooseTab(HWND child, LPARAM param) {
-  const auto& target = *reinterpret_cast<const Target*>(param);
+  auto& target = *reinterpret_cast<Target*>(param);
   char className[64] = {};
   GetClassNameA(child, className, sizeof className);
   if (std::strcmp(className, "SysTabControl32") != 0) return TRUE;
   // Unlike a selection, the focus sets the tab as a click does: the window
-  // is told of the change.
+  // is told of the change. Wine's tab control only takes note of the first
+  // focus it is given, so the tab shown gets it first.
+  const LRESULT shown = SendMessageA(child, 0x130B /* TCM_GETCURSEL */, 0, 0);
+  SendMessageA(child, 0x1330 /* TCM_SETCURFOCUS */, shown, 0);
   SendMessageA(child, 0x1330 /* TCM_SETCURFOCUS */, target.tab, 0);
+  target.tabChosen = true;
   return FALSE;
+}
+
+// The first visible window may be another than the one with the tabs (the
+// application's own, for its taskbar button).
+BOOL CALLBACK ChooseTabInWindow(HWND window, LPARAM param) {
+  auto& target = *reinterpret_cast<Target*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == target.processId) EnumChildWindows(window, ChooseTab, param);
+  return !target.tabChosen;
 }
 
 BOOL CALLBACK InspectChild(HWND child, LPARAM param) {
@@ -116,8 +131,9 @@ int main(int argc, char** argv) {
     if (shown < 0) {
       EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&target));
       if (target.window) shown = Milliseconds(start);
-      if (target.window && target.tab >= 0) EnumChildWindows(target.window, ChooseTab, reinterpret_cast<LPARAM>(&target));
     }
+    if (shown >= 0 && target.tab >= 0 && !target.tabChosen)
+      EnumWindows(ChooseTabInWindow, reinterpret_cast<LPARAM>(&target));
     if (shown >= 0 && target.wait == Target::Wait::Window) ready = shown;
     if (shown >= 0 && ready < 0) {
       EnumWindows(FindReadyWindow, reinterpret_cast<LPARAM>(&target));
