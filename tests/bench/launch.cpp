@@ -39,10 +39,11 @@ BOOL CALLBACK ChooseTab(HWND child, LPARAM param) {
   if (std::strcmp(className, "SysTabControl32") != 0) return TRUE;
   // Unlike a selection, the focus sets the tab as a click does: the window
   // is told of the change. Wine's tab control only takes note of the first
-  // focus it is given, so the tab shown gets it first.
-  const LRESULT shown = SendMessageA(child, 0x130B /* TCM_GETCURSEL */, 0, 0);
-  SendMessageA(child, 0x1330 /* TCM_SETCURFOCUS */, shown, 0);
-  SendMessageA(child, 0x1330 /* TCM_SETCURFOCUS */, target.tab, 0);
+  // focus it is given, so the first tab (shown at start) gets it first.
+  // Posted, as a click is queued: the program gets both before its next
+  // idle turn, whatever it is doing when they come.
+  PostMessageA(child, 0x1330 /* TCM_SETCURFOCUS */, 0, 0);
+  PostMessageA(child, 0x1330 /* TCM_SETCURFOCUS */, target.tab, 0);
   target.tabChosen = true;
   return FALSE;
 }
@@ -69,11 +70,15 @@ BOOL CALLBACK InspectChild(HWND child, LPARAM param) {
   return !target.ready;
 }
 
+// One that takes room on the screen: a window of no size (as the one an
+// application keeps for its taskbar button) shows the user nothing.
 BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
   auto& target = *reinterpret_cast<Target*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != target.processId || !IsWindowVisible(window)) return TRUE;
+  RECT place = {};
+  GetWindowRect(window, &place);
+  if (owner != target.processId || !IsWindowVisible(window) || IsRectEmpty(&place)) return TRUE;
   target.window = window;
   return FALSE;
 }
