@@ -131,31 +131,28 @@ class TBenchTasks {
   std::vector<std::wstring> files_;
 };
 
+// Reads the entries as their page does, then the list of every entry.
+template <typename TEntries>
+void MeasureReading(int count, const char* what) {
+  Clock::time_point start = Clock::now();
+  TEntries entries;
+  entries.Load();
+  const double page = MillisecondsSince(start);
+  start = Clock::now();
+  const size_t listed = ListStartupEntries().size();
+  std::printf("%d %s: %.0f ms for their page (%zu entries), %.0f ms for the list of every entry (%zu rows)\n", count,
+              what, page, entries.Entries().size(), MillisecondsSince(start), listed);
+}
+
 void MeasureServicesAndTasks() {
   CoInitialize(nullptr);  // the list reads the start-up folders' shortcuts
   for (int count : {500, 2000}) {
     {
       TBenchServices services(count);
-      Clock::time_point start = Clock::now();
-      TServiceEntries entries;
-      entries.Load();
-      const double page = MillisecondsSince(start);
-      start = Clock::now();
-      const size_t listed = ListStartupEntries().size();
-      std::printf("%d services: %.0f ms for their page (%zu entries), %.0f ms for the list of every entry (%zu rows)\n",
-                  services.Count(), page, entries.Entries().size(), MillisecondsSince(start), listed);
+      MeasureReading<TServiceEntries>(services.Count(), "services");
     }
-    {
-      TBenchTasks tasks(count);
-      Clock::time_point start = Clock::now();
-      TTaskEntries entries;
-      entries.Load();
-      const double page = MillisecondsSince(start);
-      start = Clock::now();
-      const size_t listed = ListStartupEntries().size();
-      std::printf("%d tasks: %.0f ms for their page (%zu entries), %.0f ms for the list of every entry (%zu rows)\n",
-                  count, page, entries.Entries().size(), MillisecondsSince(start), listed);
-    }
+    TBenchTasks tasks(count);
+    MeasureReading<TTaskEntries>(count, "tasks");
   }
   CoUninitialize();
 }

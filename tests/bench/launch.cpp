@@ -48,16 +48,6 @@ BOOL CALLBACK ChooseTab(HWND child, LPARAM param) {
   return FALSE;
 }
 
-// The first visible window may be another than the one with the tabs (the
-// application's own, for its taskbar button).
-BOOL CALLBACK ChooseTabInWindow(HWND window, LPARAM param) {
-  auto& target = *reinterpret_cast<Target*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == target.processId) EnumChildWindows(window, ChooseTab, param);
-  return !target.tabChosen;
-}
-
 BOOL CALLBACK InspectChild(HWND child, LPARAM param) {
   auto& target = *reinterpret_cast<Target*>(param);
   char className[64] = {};
@@ -83,12 +73,27 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
   return FALSE;
 }
 
-BOOL CALLBACK FindReadyWindow(HWND window, LPARAM param) {
-  auto& target = *reinterpret_cast<Target*>(param);
+// Runs inspect on the controls of every window of the program (the first
+// visible window may be another than the one with the controls: the
+// application's own, for its taskbar button) until done is set.
+struct ChildSearch {
+  Target* target;
+  WNDENUMPROC inspect;
+  const bool* done;
+};
+
+BOOL CALLBACK SearchWindow(HWND window, LPARAM param) {
+  const auto& search = *reinterpret_cast<const ChildSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == target.processId) EnumChildWindows(window, InspectChild, param);
-  return !target.ready;
+  if (owner == search.target->processId)
+    EnumChildWindows(window, search.inspect, reinterpret_cast<LPARAM>(search.target));
+  return !*search.done;
+}
+
+void SearchChildren(Target& target, WNDENUMPROC inspect, const bool& done) {
+  ChildSearch search{&target, inspect, &done};
+  EnumWindows(SearchWindow, reinterpret_cast<LPARAM>(&search));
 }
 
 double Milliseconds(Clock::time_point from) {
@@ -138,10 +143,10 @@ int main(int argc, char** argv) {
       if (target.window) shown = Milliseconds(start);
     }
     if (shown >= 0 && target.tab >= 0 && !target.tabChosen)
-      EnumWindows(ChooseTabInWindow, reinterpret_cast<LPARAM>(&target));
+      SearchChildren(target, ChooseTab, target.tabChosen);
     if (shown >= 0 && target.wait == Target::Wait::Window) ready = shown;
     if (shown >= 0 && ready < 0) {
-      EnumWindows(FindReadyWindow, reinterpret_cast<LPARAM>(&target));
+      SearchChildren(target, InspectChild, target.ready);
       if (target.ready) ready = Milliseconds(start);
     }
     if (ready >= 0) break;
