@@ -9,7 +9,6 @@
 #include "help/HelpTools.h"
 #include "help/HtmlHelpLibrary.h"
 #include "res/resource.h"
-#include "support/Tools.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cursors.h"
 #include "toolkit/Interaction.h"
