@@ -10,6 +10,7 @@
 
 #include "app/InputQueryDialog.h"
 #include "print/GdiListingCanvas.h"
+#include "support/ComLibrary.h"
 #include "support/Shutdown.h"
 #include "toolkit/Dialog.h"
 #include "toolkit/ModalWindows.h"
@@ -17,11 +18,17 @@
 
 namespace {
 
-// The common dialogs and the sound library are loaded when first needed: most
-// runs use neither, and the libraries would grow every start's memory.
+// The common dialogs, the shell and the sound library are loaded when first
+// needed: most runs use none of them, and the libraries would grow every
+// start's memory.
 template <typename Function>
 Function CommonDialogFunction(const char* name) {
   return SystemFunction<Function>("comdlg32.dll", name);
+}
+
+template <typename Function>
+Function ShellFunction(const char* name) {
+  return SystemFunction<Function>("shell32.dll", name);
 }
 
 // Windows labels the buttons of a message box in its own language; ours are
@@ -165,18 +172,21 @@ std::string TDesktopInteraction::BrowseForFolder(const std::string& title) {
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();
   browse.ulFlags = BIF_RETURNONLYFSDIRS;
-  LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
+  const auto browseForFolder = ShellFunction<decltype(&SHBrowseForFolderA)>("SHBrowseForFolderA");
+  const auto pathFromItems = ShellFunction<decltype(&SHGetPathFromIDListA)>("SHGetPathFromIDListA");
+  LPITEMIDLIST chosen = browseForFolder && pathFromItems ? browseForFolder(&browse) : nullptr;
   if (!chosen) return "";
   char path[MAX_PATH] = {};
-  bool hasPath = SHGetPathFromIDListA(chosen, path);
-  CoTaskMemFree(chosen);
+  bool hasPath = pathFromItems(chosen, path);
+  ComTaskMemFree(chosen);
   return hasPath ? path : "";
 }
 
 bool TDesktopInteraction::ShutdownWindows(unsigned flags) { return RequestShutdown(flags); }
 
 void TDesktopInteraction::OpenDocument(HWND owner, const std::string& address) {
-  ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (const auto execute = ShellFunction<decltype(&ShellExecuteA)>("ShellExecuteA"))
+    execute(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void TDesktopInteraction::PlaySystemSound(const std::string& alias) {

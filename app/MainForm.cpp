@@ -1,13 +1,10 @@
 #include "app/MainForm.h"
 
-#include <objbase.h>
-
 #include <algorithm>
 
 #include "app/BackupCopy.h"
 #include "app/PageTabs.h"
 #include "help/HelpTools.h"
-#include "help/HtmlHelpLibrary.h"
 #include "res/resource.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cursors.h"
@@ -109,10 +106,9 @@ void TMainForm::CreateTabs() {
 }
 
 void TMainForm::FormCreate() {
-  CoInitialize(nullptr);
   ShellLink.SetUpdate(true);
   THtmlHelp* help = THtmlHelp::Current();
-  if (help && HtmlHelpLibrary().Loaded()) help->SetHelpFile(ProgramHelpFile());
+  if (help) help->SetHelpFile(ProgramHelpFile());
   ExtendSystemMenus();
   BackupsEnabled = true;
   ShowBackupsSwitch();
@@ -139,8 +135,8 @@ std::vector<TPage*> TMainForm::Pages() const {
 void TMainForm::FormDestroy() {
   StopBuildingWhenIdle();
   THtmlHelp* help = THtmlHelp::Current();
-  if (help && HtmlHelpLibrary().Loaded()) help->CloseHelpWindows();
-  CoUninitialize();
+  if (help) help->CloseHelpWindows();
+  comApartment_.reset();
   Application().OnMessage = nullptr;
   if (Application().MainForm == handle_) PostQuitMessage(0);
 }

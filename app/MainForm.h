@@ -19,6 +19,7 @@
 #include "pages/MsdosPage.h"
 #include "pages/TextFilePage.h"
 #include "pages/WinIniPage.h"
+#include "support/ComPointer.h"
 #include "support/MyIni.h"
 #include "pages/AutostartPage.h"
 #include "registry/RegistryPage.h"
@@ -140,5 +141,7 @@ class TMainForm {
   HFONT font_ = nullptr;
   int idleTicket_ = 0;
   std::bitset<32> pagesBeingBuilt_;
+  // From the first page built: the window is shown before COM is needed.
+  std::optional<TComApartment> comApartment_;
   TFocusMemory focusMemory_;
 };

@@ -95,6 +95,8 @@ void TMainForm::BuildPage(int index) {
   // for the same page.
   if (index == kInfoPage || AutoStartPageControl->Sheet(index) || pagesBeingBuilt_.test(index)) return;
   pagesBeingBuilt_.set(index);
+  // The start-up folders' shortcuts and the scheduled tasks are COM objects.
+  if (!comApartment_) comApartment_.emplace();
   const TMadePage made = CreatePage(index);
   if (made.page) {
     TWaitCursor working;  // a large file or key can take a while, and the loop waits

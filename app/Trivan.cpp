@@ -1,12 +1,12 @@
 // Program entry: the application object, the main window, the message loop;
 // or, with a switch for administrators, that command without a window.
 #include <windows.h>
-#include <objbase.h>
 
 #include "app/AdminCommands.h"
 #include "app/DesktopInteraction.h"
 #include "app/MainForm.h"
 #include "help/HelpTools.h"
+#include "support/ComPointer.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -25,10 +25,8 @@ int RunWindow() {
 
 // The shortcuts of the start-up folders are read through the shell's objects.
 int RunCommand(const TAdminCommand& command) {
-  CoInitialize(nullptr);
-  const int exitCode = RunAdminCommand(command);
-  CoUninitialize();
-  return exitCode;
+  const TComApartment apartment;
+  return RunAdminCommand(command);
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ THtmlHelp::THtmlHelp() {
   Application().OnHelp = [this](UINT command, ULONG_PTR data, bool& callHelp) {
     ApplicationHelp(command, data, callHelp);
   };
-  LoadHtmlHelpLibrary();
   current = this;
 }
 
@@ -73,6 +72,7 @@ void THtmlHelp::ShowPopup(ULONG_PTR stringNumber) {
 }
 
 void THtmlHelp::ApplicationHelp(UINT command, ULONG_PTR data, bool& callHelp) {
+  LoadHtmlHelpLibrary();
   helpUsed_ = true;
   callHelp = false;
   // The contents are what the "Hilfe" button asks for: when they cannot be

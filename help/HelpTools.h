@@ -10,9 +10,9 @@
 
 class THtmlHelp {
  public:
-  // Installs the help handler and loads the HTML Help library. The machine's
-  // HTML Help security settings stay as they are: they guard every help file
-  // and every program, not only this one.
+  // Installs the help handler; the HTML Help library is loaded with the
+  // first request. The machine's HTML Help security settings stay as they
+  // are: they guard every help file and every program, not only this one.
   THtmlHelp();
   // Closes the help windows, puts the previous handler back, frees the library.
   ~THtmlHelp();

@@ -23,7 +23,8 @@ THtmlHelpLibrary& HtmlHelpLibrary() {
 
 void LoadHtmlHelpLibrary() {
   THtmlHelpLibrary& library = HtmlHelpLibrary();
-  if (library.Loaded()) return;
+  if (library.searched) return;
+  library.searched = true;
   std::string server = RegisteredServerFile();
   library.module = !server.empty() && FileExists(server) ? LoadLibraryA(server.c_str()) : LoadLibraryA("hhctrl.ocx");
   if (!library.module) return;

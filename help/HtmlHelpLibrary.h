@@ -1,6 +1,7 @@
 #pragma once
-// The HTML Help library of Windows, loaded once for the whole process. Help
-// requests do nothing while it is not loaded.
+// The HTML Help library of Windows, loaded once for the whole process, at the
+// first help request: it brings COM with it, which the window's start does
+// not need. Help requests do nothing while it is not loaded.
 
 #include <windows.h>
 
@@ -9,6 +10,8 @@ using THtmlHelpEntryA = HWND(WINAPI*)(HWND caller, LPCSTR file, UINT command, DW
 struct THtmlHelpLibrary {
   HMODULE module = nullptr;
   THtmlHelpEntryA HtmlHelpA = nullptr;
+  // Once looked for, a missing library is not looked for again.
+  bool searched = false;
 
   // A library without the entry point is of no use.
   bool Loaded() const { return HtmlHelpA != nullptr; }
@@ -17,6 +20,6 @@ struct THtmlHelpLibrary {
 THtmlHelpLibrary& HtmlHelpLibrary();
 
 // The registered in-process server of HTML Help if its file exists, else
-// "hhctrl.ocx" from the search path.
+// "hhctrl.ocx" from the search path; nothing after the first call.
 void LoadHtmlHelpLibrary();
 void FreeHtmlHelpLibrary();

@@ -4,6 +4,8 @@
 
 #include <objbase.h>
 
+#include "support/ComLibrary.h"
+
 #include <utility>
 
 template <class TInterface>
@@ -42,9 +44,9 @@ class TComPointer {
 // A thread that has one already keeps it as it is.
 class TComApartment {
  public:
-  TComApartment() : result_(CoInitialize(nullptr)) {}
+  TComApartment() : result_(ComInitialize()) {}
   ~TComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
+    if (SUCCEEDED(result_)) ComUninitialize();
   }
   TComApartment(const TComApartment&) = delete;
   TComApartment& operator=(const TComApartment&) = delete;

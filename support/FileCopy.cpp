@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "toolkit/SystemFunction.h"
+
 namespace {
 
 // Each name followed by a zero, and one more zero at the end.
@@ -29,5 +31,8 @@ bool CopyFilesPaired(HWND owner, const std::vector<std::string>& sources, const 
   operation.pTo = to.c_str();
   operation.fFlags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_SIMPLEPROGRESS | FOF_NOCONFIRMMKDIR;
   operation.lpszProgressTitle = title.c_str();
-  return SHFileOperationA(&operation) == 0;
+  // The shell is loaded for the copy only: a start that copies nothing does
+  // without its memory.
+  static const auto operate = SystemFunction<decltype(&SHFileOperationA)>("shell32.dll", "SHFileOperationA");
+  return operate && operate(&operation) == 0;
 }

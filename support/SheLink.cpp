@@ -8,9 +8,11 @@
 #include <optional>
 #include <vector>
 
+#include "support/ComLibrary.h"
 #include "support/Tools.h"
 #include "support/WideText.h"
 #include "toolkit/Interaction.h"
+#include "toolkit/SystemFunction.h"
 
 namespace {
 
@@ -26,8 +28,7 @@ struct TLinkObject {
   IPersistFile* file = nullptr;
 
   explicit TLinkObject(REFIID form) {
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, form,
-                                reinterpret_cast<void**>(&link))))
+    if (FAILED(ComCreateInstance(CLSID_ShellLink, form, reinterpret_cast<void**>(&link))))
       link = nullptr;
   }
   ~TLinkObject() {
@@ -65,6 +66,9 @@ std::string TShellLink::Path() const { return AnsiFromWide(path_); }
 bool TShellLink::ReadLink(const std::string& linkFile) { return ReadLink(WideFromAnsi(linkFile)); }
 
 bool TShellLink::ReadLink(const std::wstring& linkFile) {
+  // No file, nothing to read: the shell's object is not made for it (the
+  // window's start asks with none, before COM is needed).
+  if (linkFile.empty()) return false;
   std::optional<std::wstring> wide = WidePath(linkFile);
   if (!wide) return false;
   TLinkObject<IShellLinkA> object(IID_IShellLinkA);
@@ -119,9 +123,8 @@ namespace {
 // Looked up at run time: only the NT family's shell is asked for it, and the
 // program imports nothing the oldest Windows' shell lacks.
 BOOL PathFromItems(LPCITEMIDLIST items, wchar_t* path) {
-  using TPathFromItems = BOOL(WINAPI*)(LPCITEMIDLIST, LPWSTR);
-  static const auto pathFromItems = reinterpret_cast<TPathFromItems>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "SHGetPathFromIDListW")));
+  static const auto pathFromItems =
+      SystemFunction<decltype(&SHGetPathFromIDListW)>("shell32.dll", "SHGetPathFromIDListW");
   return pathFromItems && pathFromItems(items, path);
 }
 
@@ -132,7 +135,7 @@ std::optional<std::wstring> WideTarget(IShellLinkW& link) {
   LPITEMIDLIST items = nullptr;
   wchar_t named[MAX_PATH];
   const bool fromItems = SUCCEEDED(link.GetIDList(&items)) && items && PathFromItems(items, named);
-  CoTaskMemFree(items);
+  ComTaskMemFree(items);
   if (fromItems) return named;
   std::vector<wchar_t> text(kTextBuffer);
   WIN32_FIND_DATAW found = {};

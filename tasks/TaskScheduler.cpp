@@ -1,10 +1,10 @@
 #include "tasks/TaskScheduler.h"
 
 #include "support/Automation.h"
+#include "support/ComLibrary.h"
 
 TTaskScheduler::TTaskScheduler()
-    : connection_(CoCreateInstance(__uuidof(TaskScheduler), nullptr, CLSCTX_INPROC_SERVER, __uuidof(ITaskService),
-                                   service_.OutVoid())) {
+    : connection_(ComCreateInstance(__uuidof(TaskScheduler), __uuidof(ITaskService), service_.OutVoid())) {
   if (SUCCEEDED(connection_)) {
     const VARIANT local = EmptyVariant();
     connection_ = service_->Connect(local, local, local, local);

@@ -1,6 +1,7 @@
 #include "tasks/XmlDocument.h"
 
 #include "support/Automation.h"
+#include "support/ComLibrary.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ std::optional<TXmlElement> TXmlElement::Child(const std::wstring& name) const {
 
 std::optional<TXmlElement> ReadXmlDocument(const std::string& bytes) {
   TComPointer<IXMLDOMDocument> document;
-  if (FAILED(CoCreateInstance(kDomDocument30, nullptr, CLSCTX_INPROC_SERVER, kIXmlDomDocument, document.OutVoid())) ||
+  if (FAILED(ComCreateInstance(kDomDocument30, kIXmlDomDocument, document.OutVoid())) ||
       !PrepareDocument(*document.Get()))
     return std::nullopt;
   const TByteArrayVariant source(bytes);

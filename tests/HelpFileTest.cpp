@@ -18,6 +18,8 @@ class HelpFileTest : public testing::Test {
   THtmlHelp help;
   std::string file = ProgramHelpFile();
 
+  void SetUp() override { LoadHtmlHelpLibrary(); }
+
   HWND Show(const std::string& path, DWORD_PTR topic) {
     return HtmlHelpLibrary().HtmlHelpA(nullptr, path.c_str(), HH_HELP_CONTEXT, topic);
   }

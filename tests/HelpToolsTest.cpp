@@ -39,11 +39,18 @@ bool KeyExists(const std::string& path) {
   return true;
 }
 
+// The library is loaded, as the first help request loads it.
+void StartAndAskForHelp() {
+  THtmlHelp help;
+  bool callHelp = true;
+  help.ApplicationHelp(HELP_SETPOPUP_POS, 0, callHelp);
+}
+
 // Those values guard every help file on the machine against help from the
 // Internet and restricted zones: a start-up tool must not loosen them.
 TEST(HtmlHelpSecurity, AStartLeavesMissingValuesMissing) {
   ForgetHelpSettings();
-  { THtmlHelp help; }
+  StartAndAskForHelp();
   EXPECT_FALSE(KeyExists(Restrictions("HHRestrictions")));
   EXPECT_FALSE(KeyExists(Restrictions("ItssRestrictions")));
 }
@@ -53,7 +60,7 @@ TEST(HtmlHelpSecurity, AStartLeavesExistingValuesAsTheyWere) {
   StoreValue(HKEY_LOCAL_MACHINE, Restrictions("HHRestrictions"), {"MaxAllowedZone", Dword(0xFFFFFFFF), REG_DWORD});
   StoreString(HKEY_LOCAL_MACHINE, Restrictions("ItssRestrictions"), "MaxAllowedZone", "viel zu lang");
   const std::vector<TStoredValue> hh = Zones("HHRestrictions"), itss = Zones("ItssRestrictions");
-  { THtmlHelp help; }
+  StartAndAskForHelp();
   EXPECT_EQ(Zones("HHRestrictions"), hh);
   EXPECT_EQ(Zones("ItssRestrictions"), itss);
   ForgetHelpSettings();
@@ -78,8 +85,15 @@ class HtmlHelpTest : public testing::Test {
   static THtmlHelpCall Contents() { return {nullptr, kFile, HH_DISPLAY_TOC, 0}; }
 };
 
-TEST_F(HtmlHelpTest, LoadsTheRegisteredHtmlHelpLibraryAndAnswersTheToolkitsRequests) {
-  EXPECT_NE(GetModuleHandleA("hhctrl.ocx"), nullptr);
+TEST(HtmlHelpLibraryLoading, WaitsForTheFirstHelpRequestAndThenTakesTheRegisteredLibrary) {
+  THtmlHelp help;
+  EXPECT_FALSE(HtmlHelpLibrary().Loaded());
+  Application().HelpCommand(HELP_SETPOPUP_POS, 0);
+  EXPECT_TRUE(HtmlHelpLibrary().Loaded());
+  EXPECT_EQ(HtmlHelpLibrary().module, GetModuleHandleA("hhctrl.ocx"));
+}
+
+TEST_F(HtmlHelpTest, AnswersTheToolkitsRequests) {
   Application().HelpCommand(HELP_CONTEXT, 100);
   EXPECT_EQ(recorder.Calls(), (std::vector<THtmlHelpCall>{{nullptr, kFile, HH_HELP_CONTEXT, 100}}));
 }
@@ -246,7 +260,6 @@ TEST_F(HelpButtonTest, EveryPressClosesTheOpenHelpWindowAndShowsTheContents) {
 TEST_F(HelpButtonTest, WithoutTheLibraryTheButtonSaysWhy) {
   THtmlHelpRecorder missing(false);
   TMainForm form;
-  EXPECT_EQ(help.HelpFile(), "");
   PressHelp(form);
   ExpectShown(dialogs, {Error("Die Hilfe kann nicht angezeigt werden: Die HTML-Hilfe von Windows (hhctrl.ocx) ist "
                               "auf diesem Rechner nicht installiert. Ein Administrator kann sie nachinstallieren.")});

@@ -34,6 +34,7 @@ std::ostream& operator<<(std::ostream& out, const THtmlHelpCall& call) {
 THtmlHelpRecorder::THtmlHelpRecorder(bool available) {
   saved = HtmlHelpLibrary();
   HtmlHelpLibrary().HtmlHelpA = available ? Record : nullptr;
+  HtmlHelpLibrary().searched = true;
   refusing = false;
   Clear();
 }
