@@ -151,6 +151,10 @@ int main(int argc, char** argv) {
     }
     if (ready >= 0) break;
   }
+  // Held where it is: a program that goes on working once its window is
+  // shown (as Velmora builds its pages) would otherwise be measured later
+  // than the moment the figure stands for.
+  SuspendThread(process.hThread);
   PROCESS_MEMORY_COUNTERS memory = {};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
