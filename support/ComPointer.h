@@ -4,9 +4,9 @@
 
 #include <objbase.h>
 
-#include "support/ComLibrary.h"
-
 #include <utility>
+
+#include "support/ComLibrary.h"
 
 template <class TInterface>
 class TComPointer {
