@@ -111,6 +111,8 @@ class TMainForm {
   };
   TMadePage CreatePage(int index);
   TTextFilePage& CreateTextPage(int index);
+  // What a page that overwrites a file calls first: MakeBackupCopy.
+  std::function<bool(const std::string&)> BackupCopier();
   // Makes the page of that tab, loads it, fits it to the system's family and
   // puts it under its tab; a page that is there stays as it is.
   void BuildPage(int index);

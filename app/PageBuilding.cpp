@@ -33,12 +33,15 @@ const TTextPageEntry& TextPageEntry(int index) {
 
 }  // namespace
 
+std::function<bool(const std::string&)> TMainForm::BackupCopier() {
+  return [this](const std::string& fileName) { return MakeBackupCopy(fileName); };
+}
+
 TTextFilePage& TMainForm::CreateTextPage(int index) {
   const TTextPageEntry& entry = TextPageEntry(index);
   auto& page = this->*entry.page;
   page = std::make_unique<TTextFilePage>(AutoStartPageControl->Handle(), *AutoStartPageControl, entry.kind,
-                                         Unsaved.Flag(entry.flag),
-                                         [this](const std::string& fileName) { return MakeBackupCopy(fileName); });
+                                         Unsaved.Flag(entry.flag), BackupCopier());
   Unsaved.SetSaveHandler(entry.flag, [&page] { page->Save(); });
   return *page;
 }
@@ -46,7 +49,6 @@ TTextFilePage& TMainForm::CreateTextPage(int index) {
 TMainForm::TMadePage TMainForm::CreatePage(int index) {
   HWND pages = AutoStartPageControl->Handle();
   TPageControl& control = *AutoStartPageControl;
-  auto makeBackupCopy = [this](const std::string& fileName) { return MakeBackupCopy(fileName); };
   switch (index) {
     case kRegistryPage:
       WinReg = std::make_unique<TRegistryPage>(pages, control, PCImageList.Handle(), Unsaved.Flag(TPageFlag::Registry));
@@ -65,11 +67,11 @@ TMainForm::TMadePage TMainForm::CreatePage(int index) {
       FurtherPlaces = std::make_unique<TFurtherPlacesPage>(pages, control, PCImageList.Handle());
       return {FurtherPlaces->Handle(), FurtherPlaces.get(), std::nullopt};
     case kWinIniPage:
-      WinIni = std::make_unique<TWinIniPage>(pages, control, IniFile, Unsaved.Flag(TPageFlag::WinIni), makeBackupCopy);
+      WinIni = std::make_unique<TWinIniPage>(pages, control, IniFile, Unsaved.Flag(TPageFlag::WinIni), BackupCopier());
       Unsaved.SetSaveHandler(TPageFlag::WinIni, [this] { WinIni->Save(); });
       return {WinIni->Handle(), WinIni.get(), TPageFlag::WinIni};
     case kMsdosPage:
-      msdossys = std::make_unique<TMsdosPage>(pages, control, Unsaved.Flag(TPageFlag::Msdos), makeBackupCopy);
+      msdossys = std::make_unique<TMsdosPage>(pages, control, Unsaved.Flag(TPageFlag::Msdos), BackupCopier());
       Unsaved.SetSaveHandler(TPageFlag::Msdos, [this] { msdossys->Save(); });
       return {msdossys->Handle(), msdossys.get(), TPageFlag::Msdos};
     case kBackupPage:
