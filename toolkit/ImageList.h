@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <initializer_list>
-#include "/tmp/prof/ProfLog.h"
 
 // Small (16 x 16) icons from the resources, owned for the life of the window.
 class TImageList {
