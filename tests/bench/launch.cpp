@@ -52,11 +52,15 @@ BOOL CALLBACK InspectChild(HWND child, LPARAM param) {
   auto& target = *reinterpret_cast<Target*>(param);
   char className[64] = {};
   GetClassNameA(child, className, sizeof className);
-  // Neither message carries a pointer, so both work across processes.
+  // Neither message carries a pointer, so both work across processes. The
+  // length is asked for in characters: asked for in bytes, Wine fetches the
+  // whole text from the other process to count them, and the figure would
+  // include copying megabytes to the measuring program. The texts measured
+  // have one byte per character, so both counts are the same.
   if (target.wait == Target::Wait::Rows && std::strcmp(className, "SysListView32") == 0)
     target.ready = SendMessageA(child, 0x1004 /* LVM_GETITEMCOUNT */, 0, 0) >= target.amount;
   if (target.wait == Target::Wait::Chars && _stricmp(className, "Edit") == 0)
-    target.ready = SendMessageA(child, WM_GETTEXTLENGTH, 0, 0) >= target.amount;
+    target.ready = SendMessageW(child, WM_GETTEXTLENGTH, 0, 0) >= target.amount;
   return !target.ready;
 }
 
