@@ -26,11 +26,6 @@ Function CommonDialogFunction(const char* name) {
   return SystemFunction<Function>("comdlg32.dll", name);
 }
 
-template <typename Function>
-Function ShellFunction(const char* name) {
-  return SystemFunction<Function>("shell32.dll", name);
-}
-
 // Windows labels the buttons of a message box in its own language; ours are
 // German whatever the system is, so they are renamed as the box appears.
 HHOOK germanButtonsHook = nullptr;

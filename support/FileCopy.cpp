@@ -31,8 +31,6 @@ bool CopyFilesPaired(HWND owner, const std::vector<std::string>& sources, const 
   operation.pTo = to.c_str();
   operation.fFlags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_SIMPLEPROGRESS | FOF_NOCONFIRMMKDIR;
   operation.lpszProgressTitle = title.c_str();
-  // The shell is loaded for the copy only: a start that copies nothing does
-  // without its memory.
-  static const auto operate = SystemFunction<decltype(&SHFileOperationA)>("shell32.dll", "SHFileOperationA");
+  static const auto operate = ShellFunction<decltype(&SHFileOperationA)>("SHFileOperationA");
   return operate && operate(&operation) == 0;
 }

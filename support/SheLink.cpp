@@ -123,8 +123,7 @@ namespace {
 // Looked up at run time: only the NT family's shell is asked for it, and the
 // program imports nothing the oldest Windows' shell lacks.
 BOOL PathFromItems(LPCITEMIDLIST items, wchar_t* path) {
-  static const auto pathFromItems =
-      SystemFunction<decltype(&SHGetPathFromIDListW)>("shell32.dll", "SHGetPathFromIDListW");
+  static const auto pathFromItems = ShellFunction<decltype(&SHGetPathFromIDListW)>("SHGetPathFromIDListW");
   return pathFromItems && pathFromItems(items, path);
 }
 

@@ -14,3 +14,10 @@ Function SystemFunction(const char* dll, const char* name) {
   // another signature is what this lookup is for.
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
+
+// A function of the shell, which is loaded only for the first use of one: a
+// start that uses none does without its megabyte.
+template <typename Function>
+Function ShellFunction(const char* name) {
+  return SystemFunction<Function>("shell32.dll", name);
+}
