@@ -9,10 +9,10 @@
 #     its tab chosen as soon as the window is there (what a user who goes to
 #     it waits for), and only loaded into its page as the pages come;
 #   - peak working set at those moments, read while the program is held;
-# Velmora is measured as it ships: stripped.
 #   - in process: the print layout of one 20,000-character line, and 500 and
 #     2,000 services and scheduled tasks read for their pages and for the
 #     list of every entry (linear: four times the items, four times the time).
+# Velmora is measured as it ships: stripped.
 #   scripts/bench.sh [repetitions] [run]   (default 7; "run": the Run-key rows only)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
