@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "toolkit/BufferedPaint.h"
+#include "toolkit/Themes.h"
+
 TPageControl::TPageControl(HWND parent, int id, HFONT font, HIMAGELIST images) {
   RECT client;
   GetClientRect(parent, &client);
@@ -10,6 +13,8 @@ TPageControl::TPageControl(HWND parent, int id, HFONT font, HIMAGELIST images) {
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   TabCtrl_SetImageList(handle_, images);
+  // Sixteen themed tabs are a hundred and more image blits.
+  if (ThemesEnabled()) PaintThroughMemory(handle_);
 }
 
 void TPageControl::AddPage(const std::string& caption, int image, HWND sheet) {
