@@ -21,14 +21,12 @@ constexpr DWORD kWindowExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 void RegisterWindowClass() {
   static bool registered = false;
   if (registered) return;
-  WNDCLASSA wc = {};
+  WNDCLASSEXA wc = {};
   wc.lpfnWndProc = DefWindowProcA;  // replaced per window once its object is known
-  wc.hInstance = Application().Instance();
-  wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_VELMORA));
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = kWindowClass;
-  registered = RegisterClassA(&wc) != 0;
+  registered = Application().RegisterFormClass(wc);
 }
 
 }  // namespace

@@ -13,18 +13,28 @@ TApplication& Application() {
   return application;
 }
 
+bool TApplication::RegisterFormClass(WNDCLASSEXA& windowClass) const {
+  static const HICON icon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
+  static const HICON smallIcon = static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                                                GetSystemMetrics(SM_CXSMICON),
+                                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.hInstance = Instance();
+  windowClass.hIcon = icon;
+  windowClass.hIconSm = smallIcon;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
 void TApplication::Initialize(bool taskbarButton) {
   if (handle_) return;
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   TSpeedButton::RegisterWindowClass();
 
-  WNDCLASSA wc = {};
+  WNDCLASSEXA wc = {};
   wc.lpfnWndProc = WindowProc;
-  wc.hInstance = Instance();
-  wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(1));
   wc.lpszClassName = kApplicationClass;
-  RegisterClassA(&wc);
+  RegisterFormClass(wc);
   // A window of no size whose only visible part is its taskbar button; the
   // main form is owned by it, as is usual for single-window tools.
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS;

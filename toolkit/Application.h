@@ -16,6 +16,10 @@ class TApplication {
   void Initialize(bool taskbarButton);
 
   HINSTANCE Instance() const { return GetModuleHandleA(nullptr); }
+  // Registers a top-level window class with the program's icon (its first
+  // icon resource) in both sizes: given no small icon, Windows makes a
+  // small copy for each class (Wine draws it anew each time).
+  bool RegisterFormClass(WNDCLASSEXA& windowClass) const;
   HWND Handle() const { return handle_; }
 
   const std::string& Title() const { return title_; }
