@@ -25,9 +25,15 @@ HBITMAP CreateTopDownBitmap(HDC screen, int width, int height) {
   return CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
-// The control erases and paints its client area into memory (in its own
-// coordinates, shifted so that the area to paint starts the bitmap), and
-// the area is copied; where memory runs out it paints on the screen.
+// The control's own erasing and painting of its client area, into dc.
+void ControlPaints(HWND window, HDC dc) {
+  CallNextSubclass(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  CallNextSubclass(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
+// The control paints into memory (in its own coordinates, shifted so that
+// the area to paint starts the bitmap), and the area is copied; where
+// memory runs out it paints on the screen.
 void PaintArea(HWND window, HDC screen, const RECT& area) {
   const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
@@ -35,14 +41,12 @@ void PaintArea(HWND window, HDC screen, const RECT& area) {
   HBITMAP bitmap = memory ? CreateTopDownBitmap(screen, width, height) : nullptr;
   if (!bitmap) {
     if (memory) DeleteDC(memory);
-    CallNextSubclass(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen), 0);
-    CallNextSubclass(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(screen), PRF_CLIENT);
+    ControlPaints(window, screen);
     return;
   }
   HGDIOBJ previous = SelectObject(memory, bitmap);
   SetViewportOrgEx(memory, -area.left, -area.top, nullptr);
-  CallNextSubclass(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
-  CallNextSubclass(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  ControlPaints(window, memory);
   BitBlt(screen, area.left, area.top, width, height, memory, area.left, area.top, SRCCOPY);
   SelectObject(memory, previous);
   DeleteObject(bitmap);
