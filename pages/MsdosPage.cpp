@@ -228,7 +228,7 @@ void TMsdosPage::msdosRefreshBtnClick() {
 void TMsdosPage::ReadMsdosFile() {
   TPageControlBusy busy(pages_);
   std::string text;
-  if (!ReadFileForMemo(MsdosPath(), msdosMemo, binary_, text)) return;
+  if (!ReadFileForMemo(MsdosPath(), msdosMemo, shown_, text)) return;
   // The memo gets the text once, filled: a large text costs the edit control
   // seconds for every time it is set.
   SetLinesFromText(text);
@@ -255,7 +255,7 @@ void TMsdosPage::MoreBtn1Click(const TButton& sender) {
 
 void TMsdosPage::msdosSaveBtnClick() {
   const std::string path = MsdosPath();
-  SaveMemoIntoFile(path, msdosMemo, binary_, MsdosChanged, pages_, makeBackupCopy_, [&](const std::string& text) {
+  SaveMemoIntoFile(path, msdosMemo, shown_, MsdosChanged, pages_, makeBackupCopy_, [&](const std::string& text) {
     if (IsWinNT) return;
     const std::string padding = MsdosPadding(MyTools.FileSizeOf(path));
     if (padding.empty()) return;

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "pages/MsdosOptions.h"
+#include "pages/TextFilePage.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Dialog.h"
@@ -87,7 +88,7 @@ class TMsdosPage : public TDialog, public TPage {
   bool endsWithLineBreak_ = false;
   bool filling_ = false;
   bool memoBehind_ = false;  // the memo does not show the lines yet
-  bool binary_ = false;
+  TFileShown shown_ = TFileShown::Whole;
   HFONT ntLabelFont_ = nullptr;  // NTLabel's bold font
 };
 

@@ -36,20 +36,27 @@ void TTextFilePage::RefreshBtnClick() {
   Load();
 }
 
-bool ReadFileForMemo(const std::string& path, TMemo& memo, bool& binary, std::string& text) {
+bool ReadFileForMemo(const std::string& path, TMemo& memo, TFileShown& shown, std::string& text) {
   TLoadedText loaded;
   if (!LoadTextFile(path, loaded)) return false;
-  binary = loaded.hasNulByte;
-  memo.SetReadOnly(binary);
+  shown = loaded.hasNulByte ? TFileShown::UpToNulByte : TFileShown::Whole;
+  memo.SetReadOnly(loaded.hasNulByte);
   text = std::move(loaded.text);
-  if (binary) ShowError(TextFileTexts::BinaryFileShownReadOnly(path));
+  if (loaded.hasNulByte) ShowError(TextFileTexts::BinaryFileShownReadOnly(path));
   return true;
 }
 
-bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary) {
+bool LoadFileIntoMemo(const std::string& path, TMemo& memo, TFileShown& shown) {
   std::string text;
-  if (!ReadFileForMemo(path, memo, binary, text)) return false;
-  memo.SetText(text);
+  if (!ReadFileForMemo(path, memo, shown, text)) return false;
+  if (!memo.SetText(text)) {
+    shown = TFileShown::TooLargeForMemo;
+    memo.SetReadOnly(true);
+    // An edit that refused the text still holds the one before it.
+    const std::string held = memo.Text();
+    if (text.compare(0, held.size(), held) != 0) memo.SetText("");
+    ShowError(TextFileTexts::TooLargeFileShownReadOnly(path));
+  }
   return true;
 }
 
@@ -60,18 +67,19 @@ void TTextFilePage::ApplyPlatform(bool isWinNT) {
 
 void TTextFilePage::Load() {
   TPageControlBusy busy(pages_);
-  if (LoadFileIntoMemo(Path(), Memo, binary_)) Changed = false;
+  if (LoadFileIntoMemo(Path(), Memo, shown_)) Changed = false;
 }
 
-void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, bool& changed, TPageControl& pages,
+void SaveMemoIntoFile(const std::string& path, const TMemo& memo, TFileShown shown, bool& changed, TPageControl& pages,
                       const std::function<bool(const std::string&)>& makeBackupCopy,
                       const std::function<void(const std::string& text)>& afterWrite) {
   if (!changed) {
     ShowError(TextFileTexts::kNothingToSave);
     return;
   }
-  if (binary) {
-    ShowError(TextFileTexts::BinaryFileNotSaved(path));
+  if (shown != TFileShown::Whole) {
+    ShowError(shown == TFileShown::UpToNulByte ? TextFileTexts::BinaryFileNotSaved(path)
+                                               : TextFileTexts::TooLargeFileNotSaved(path));
     return;
   }
   TPageControlBusy busy(pages);
@@ -88,4 +96,4 @@ void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, b
   ShowInfo(TextFileTexts::kSaved);
 }
 
-void TTextFilePage::SaveBtnClick() { SaveMemoIntoFile(Path(), Memo, binary_, Changed, pages_, makeBackupCopy_); }
+void TTextFilePage::SaveBtnClick() { SaveMemoIntoFile(Path(), Memo, shown_, Changed, pages_, makeBackupCopy_); }

@@ -14,6 +14,10 @@
 
 enum class TTextFileFolder { Windows, BootRoot };
 
+// How much of its file a page's memo shows. Only a file shown whole is saved
+// from the memo: a part written back would cut the file.
+enum class TFileShown { Whole, UpToNulByte, TooLargeForMemo };
+
 struct TTextFileKind {
   const char* fileName;  // exactly as written into the path
   TTextFileFolder folder;
@@ -48,23 +52,26 @@ class TTextFilePage : public TDialog, public TPage {
   TPageControl& pages_;
   TTextFileKind kind_;
   std::function<bool(const std::string&)> makeBackupCopy_;
-  bool binary_ = false;  // the file holds a NUL byte: shown read-only up to it
+  TFileShown shown_ = TFileShown::Whole;
 };
 
-// Loads the file into the memo (line ends as CR LF); a file holding a NUL
-// byte is shown read-only up to it, with a message, and binary is set.
+// Loads the file into the memo (line ends as CR LF). A file holding a NUL
+// byte is shown read-only up to it, and one longer than the memo can hold is
+// shown read-only as far as it holds (or not at all), each with a message and
+// noted in shown.
 // False, with the memo unchanged, when the file cannot be read.
-bool LoadFileIntoMemo(const std::string& path, TMemo& memo, bool& binary);
-// The same for a page that completes the text before the memo shows it.
-bool ReadFileForMemo(const std::string& path, TMemo& memo, bool& binary, std::string& text);
+bool LoadFileIntoMemo(const std::string& path, TMemo& memo, TFileShown& shown);
+// The same, up to the NUL byte, for a page that completes the text before the
+// memo shows it.
+bool ReadFileForMemo(const std::string& path, TMemo& memo, TFileShown& shown, std::string& text);
 
 // Writes the memo over the file, as every file page saves: nothing is written
-// when nothing changed or the file was shown binary; the backup copy comes
+// when nothing changed or the file was not shown whole; the backup copy comes
 // first; the file keeps its attributes (afterWrite, given the text written, may
 // add to the file before they return); the outcome is reported and a saved
 // page is no longer changed. When the backup copy fails and the user does not
 // want to save without it, nothing is written and the page stays changed.
-void SaveMemoIntoFile(const std::string& path, const TMemo& memo, bool binary, bool& changed, TPageControl& pages,
+void SaveMemoIntoFile(const std::string& path, const TMemo& memo, TFileShown shown, bool& changed, TPageControl& pages,
                       const std::function<bool(const std::string&)>& makeBackupCopy,
                       const std::function<void(const std::string& text)>& afterWrite = nullptr);
 
@@ -83,5 +90,12 @@ inline std::string BinaryFileShownReadOnly(const std::string& path) {
 }
 inline std::string BinaryFileNotSaved(const std::string& path) {
   return "Die Datei " + path + " enthält binäre Daten und kann hier nicht gespeichert werden.";
+}
+inline std::string TooLargeFileShownReadOnly(const std::string& path) {
+  return "Die Datei " + path + " ist für das Textfeld dieser Windows-Version zu groß. Sie wird nicht ganz und "
+         "schreibgeschützt angezeigt, damit beim Speichern nichts verloren geht.";
+}
+inline std::string TooLargeFileNotSaved(const std::string& path) {
+  return "Die Datei " + path + " wird nicht ganz angezeigt und kann hier nicht gespeichert werden.";
 }
 }  // namespace TextFileTexts

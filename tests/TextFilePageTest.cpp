@@ -12,6 +12,7 @@
 #include "tests/RegistrySandbox.h"
 #include "tests/ScratchBootFolder.h"
 #include "tests/ScratchFolder.h"
+#include "toolkit/Subclass.h"
 
 namespace {
 
@@ -173,6 +174,53 @@ TEST_F(TextFilePageTest, AFileWithANulByteIsShownReadOnlyUpToItAndNeverSaved) {
   dialogs.Answer({TModalResult::Yes});
   Press(page.RefreshBtn);
   EXPECT_FALSE(page.Memo.ReadOnly());
+}
+
+// Stand-ins for the multi-line edit of Windows 95, 98 and ME, which holds
+// 64 KB at most: it refuses a longer text, or keeps only its start.
+template <bool keepsTheStart>
+LRESULT CALLBACK Holding64KB(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (msg != WM_SETTEXT || !IsWindowUnicode(window)) return CallNextSubclass(window, msg, wParam, lParam);
+  const std::wstring text = reinterpret_cast<const wchar_t*>(lParam);
+  if (text.size() <= 0xFFFF) return CallNextSubclass(window, msg, wParam, lParam);
+  if (!keepsTheStart) return FALSE;
+  const std::wstring start = text.substr(0, 0xFFFF);
+  return CallNextSubclass(window, msg, wParam, reinterpret_cast<LPARAM>(start.c_str()));
+}
+
+TEST_F(TextFilePageTest, AFileTooLargeForTheMemoIsShownReadOnlyNotWholeAndNeverSaved) {
+  const struct {
+    const char* memo;
+    SUBCLASSPROC holding;
+  } memos[] = {{"keeping its start", Holding64KB<true>},
+               {"refusing the text, holding another one", Holding64KB<false>}};
+  Open();
+  TTextFilePage& page = *form->Config;
+  const std::string path = boot.File("Config.sys");
+  for (const auto& memo : memos) {
+    SCOPED_TRACE(memo.memo);
+    std::string big;
+    while (big.size() < 100000) big += std::string("REM ") + memo.memo + "\r\n";
+    WriteFileBytes(path, big);
+    ASSERT_TRUE(AddSubclass(page.Memo.Handle(), memo.holding, 1, 0));
+    Press(page.RefreshBtn);
+    EXPECT_TRUE(page.Memo.ReadOnly());
+    const std::string shown = page.Memo.Text();
+    EXPECT_LT(shown.size(), big.size());
+    EXPECT_EQ(big.compare(0, shown.size(), shown), 0) << "not the file's start: " << shown.substr(0, 40);
+    page.Changed = true;
+    Press(page.SaveBtn);
+    ExpectShown(dialogs, {Error("Die Datei " + path + " ist für das Textfeld dieser Windows-Version zu groß. Sie wird "
+                                "nicht ganz und schreibgeschützt angezeigt, damit beim Speichern nichts verloren geht."),
+                          Error("Die Datei " + path + " wird nicht ganz angezeigt und kann hier nicht gespeichert werden.")});
+    EXPECT_EQ(ReadFileBytes(path).size(), big.size());
+    RemoveSubclass(page.Memo.Handle(), memo.holding, 1);
+    dialogs.ClearShown();
+    page.Changed = false;
+  }
+  Press(page.RefreshBtn);  // the memo holds the whole file again
+  EXPECT_FALSE(page.Memo.ReadOnly());
+  EXPECT_EQ(page.Memo.Text(), ReadFileBytes(path));
 }
 
 TEST_F(TextFilePageTest, AOneMegabyteFileIsShownWhole) {

@@ -32,24 +32,35 @@ class TMemo : public TControl {
 
   std::function<void()> OnChange;
 
-  void SetText(const std::string& text) {
+  // False when the memo holds less than the text: the multi-line edit of
+  // Windows 95, 98 and ME keeps 64 KB at most and refuses or cuts a longer one.
+  bool SetText(const std::string& text) {
     // Reading megabytes back costs nearly as much as setting them: a text of
     // another length is set without; the same text is not set again at all.
-    if (TextLength() == text.size() && text == Text()) return;
+    const size_t length = LengthOf(text);
+    if (Length() == length && text == Text()) return true;
     TControl::SetText(text);
     if (OnChange) OnChange();
+    return Length() >= length;
   }
   std::vector<std::string> Lines() const { return SplitCrLfLines(Text()); }
-  void SetLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
-    SetText(text);
-  }
-  size_t TextLength() const { return static_cast<size_t>(GetWindowTextLengthA(Handle())); }
   bool ReadOnly() const { return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
   void SetReadOnly(bool readOnly) { SendMessageA(Handle(), EM_SETREADONLY, readOnly, 0); }
 
   void Command(WORD code) override {
     if (code == EN_CHANGE && OnChange) OnChange();
+  }
+
+ private:
+  // Lengths in characters where the edit keeps its text so (the NT family):
+  // asked for in bytes, Wine converts the memo's whole text to count them.
+  bool CountsCharacters() const { return IsWindowUnicode(Handle()) != FALSE; }
+  size_t Length() const {
+    return static_cast<size_t>(CountsCharacters() ? SendMessageW(Handle(), WM_GETTEXTLENGTH, 0, 0)
+                                                  : GetWindowTextLengthA(Handle()));
+  }
+  size_t LengthOf(const std::string& text) const {
+    if (!CountsCharacters()) return text.size();
+    return static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0));
   }
 };

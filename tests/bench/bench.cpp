@@ -187,13 +187,13 @@ int main() {
     DWORD written = 0;
     WriteFile(handle, big.data(), static_cast<DWORD>(big.size()), &written, nullptr);
     CloseHandle(handle);
-    bool binary = false;
+    TFileShown shown = TFileShown::Whole;
     start = Clock::now();
-    LoadFileIntoMemo(file, form.Config->Memo, binary);
+    LoadFileIntoMemo(file, form.Config->Memo, shown);
     std::printf("load of a 1 MB text file into its page: %.0f ms (%zu bytes shown)\n", MillisecondsSince(start),
                 form.Config->Memo.Text().size());
     start = Clock::now();
-    LoadFileIntoMemo(file, form.Config->Memo, binary);
+    LoadFileIntoMemo(file, form.Config->Memo, shown);
     std::printf("reload of the same 1 MB text file: %.0f ms\n", MillisecondsSince(start));
     DeleteFileA(file.c_str());
   }
